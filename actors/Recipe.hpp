@@ -2,13 +2,15 @@
 
 #include "params/Enums.hpp"
 
+#include <cstddef>
 #include <map>
 
 // One production step of a workbench: what it consumes, what it yields and
-// how many game minutes it takes. Saved as a RECIPE record in this field order.
+// how many game minutes it takes. Saved as a RECIPE record in this field
+// order; the counts are size_t like every item count in the save codecs.
 struct Recipe {
-    std::map<ItemType, unsigned> ingredients;
-    std::map<ItemType, unsigned> resultingItems;
+    std::map<ItemType, std::size_t> ingredients;
+    std::map<ItemType, std::size_t> resultingItems;
     // Negative means "no recipe".
     float duration = -1.f;
 

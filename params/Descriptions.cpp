@@ -75,7 +75,7 @@ const ToolText* FindToolText(ToolCategory category, GuiElemType element) {
     return nullptr;
 }
 
-void WriteItemLines(std::ostringstream& text, const std::map<ItemType, unsigned>& items) {
+void WriteItemLines(std::ostringstream& text, const std::map<ItemType, std::size_t>& items) {
     if (items.empty()) {
         text << "    keine\n";
     }

@@ -83,7 +83,7 @@ struct CommaDecimals : std::numpunct<char> {
 
 } // namespace
 
-TEST(ToolDescriptions, PricesFollowTheProcessLocale) {
+TEST(RecipeDescriptions, DurationFollowsTheProcessLocale) {
     const std::locale previous =
         std::locale::global(std::locale(std::locale::classic(), new CommaDecimals));
     Recipe recipe;

@@ -24,7 +24,7 @@ float GetWalkFactor(TileType type);
 bool CanPlaceZoneOnTile(ZoneType zone, TileType tile);
 bool CanPlaceObjectInZone(GameObjectType object, ZoneType zone);
 
-// Most suitable first: work is done at desks before workbenches.
+// In the order they are tried: for work, desks before workbenches.
 std::vector<GameObjectType> GetObjectTypesForNeed(NeedType need);
 std::vector<TaskType> GetTaskTypesForNeed(NeedType need);
 

@@ -1,9 +1,61 @@
+#include "AtlasSections.hpp"
+
+#include "params/Graphics.hpp"
+
 #include <SFML/Graphics/Image.hpp>
 
+#include <exception>
+#include <iostream>
+
+namespace {
+
+// Covers the employee layers, the truck, the HUD row and the cursor frames.
+constexpr unsigned AtlasWidth = 2688;
+constexpr unsigned AtlasHeight = 4096;
+
+// The white pixel is sampled with smoothing, so its neighbours count too.
+constexpr int WhiteMargin = 4;
+
+bool WhitePixelIsWhite(const sf::Image& atlas) {
+    const sf::Vector2i white = GameParams::Graphics::SIZE128PX::GetWhitePixelTexture();
+    for (int y = white.y - WhiteMargin; y <= white.y + WhiteMargin; ++y)
+        for (int x = white.x - WhiteMargin; x <= white.x + WhiteMargin; ++x)
+            if (atlas.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)) !=
+                sf::Color::White)
+                return false;
+    return true;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    if (argc < 2)
+    if (argc != 2) {
+        std::cout << "atlasgen: Aufruf: atlasgen <ausgabe.png>" << std::endl;
         return 1;
+    }
     sf::Image atlas;
-    atlas.create(2688, 4096, sf::Color::Transparent);
-    return atlas.saveToFile(argv[1]) ? 0 : 1;
+    atlas.create(AtlasWidth, AtlasHeight, sf::Color::Transparent);
+    try {
+        DrawTiles(atlas);
+        DrawZones(atlas);
+        DrawObjects(atlas);
+        DrawRawMaterials(atlas);
+        DrawCarParts(atlas);
+        DrawHudIcons(atlas);
+        DrawCursorFrames(atlas);
+        DrawEmployeeLayers(atlas);
+        DrawTruck(atlas);
+    } catch (const std::exception& failure) {
+        std::cout << "atlasgen: " << failure.what() << std::endl;
+        return 1;
+    }
+    if (!WhitePixelIsWhite(atlas)) {
+        std::cout << "atlasgen: the white pixel is not white" << std::endl;
+        return 1;
+    }
+    if (!atlas.saveToFile(argv[1])) {
+        std::cout << "atlasgen: could not write " << argv[1] << std::endl;
+        return 1;
+    }
+    return 0;
 }

@@ -1,0 +1,4 @@
+#include "app/DebugText.hpp"
+
+sf::Text fpsText;
+float debugTextNextY = 50.f;

@@ -1,0 +1,201 @@
+#include "app/Game.hpp"
+
+#include "app/DebugText.hpp"
+#include "app/UserLocale.hpp"
+#include "params/Graphics.hpp"
+#include "params/Texts.hpp"
+#include "params/TileSize.hpp"
+#include "persist/SaveFolder.hpp"
+
+#include <cmath>
+#include <iostream>
+#include <sstream>
+
+Game* theGame = nullptr;
+
+namespace {
+
+const char* const FontPath = "fonts/arial.ttf";
+const char* const AtlasPath = "img/spriteMap_v2_128.png";
+
+// Places a text so that its ink starts at the given point.
+void placeInkAt(sf::Text& text, sf::Vector2f point) {
+    const sf::FloatRect bounds = text.getLocalBounds();
+    text.setPosition(point.x - bounds.left, point.y - bounds.top);
+}
+
+void styleOverlayText(sf::Text& text, const sf::Font& font) {
+    text.setFont(font);
+    text.setCharacterSize(16);
+    text.setFillColor(sf::Color::White);
+    text.setOutlineColor(sf::Color::Black);
+    text.setOutlineThickness(1.f);
+}
+
+} // namespace
+
+Game::Game() : classicLocale(std::locale()), userLocale(MakeUserLocale()) {
+    // Numbers shown to the player follow their locale; the save file switches
+    // back to the classic one while it reads or writes.
+    classicLocale = std::locale::global(userLocale);
+    std::cout.imbue(userLocale);
+    std::cin.imbue(userLocale);
+}
+
+Game::~Game() {
+    if (theGame == this)
+        theGame = nullptr;
+    std::locale::global(classicLocale);
+    std::cout.imbue(classicLocale);
+    std::cin.imbue(classicLocale);
+}
+
+bool Game::loadAssets() {
+    if (!font.loadFromFile(FontPath)) {
+        std::cout << "ERROR - FAILED LOADING FONT: " << FontPath << " " << std::endl;
+        return false;
+    }
+    return spriteAtlas.loadFromFile(AtlasPath);
+}
+
+bool Game::init() {
+    window = std::make_unique<sf::RenderWindow>(sf::VideoMode(WindowWidth, WindowHeight, 32),
+                                                "Ostravel", sf::Style::Titlebar | sf::Style::Close);
+    window->setFramerateLimit(FrameRateLimit);
+
+    renderTexture = std::make_unique<sf::RenderTexture>();
+    renderTexture->create(WindowWidth, WindowHeight);
+
+    const sf::FloatRect screen(0.f, 0.f, WindowWidth, WindowHeight);
+    worldView.reset(screen);
+    guiView.reset(screen);
+
+    showLoadingScreen();
+    spriteAtlas.setSmooth(true);
+
+    theGame = this;
+    GameParams::Texts::Init();
+    GameParams::SetTileSizeType(SIZE128PX);
+    GameParams::Graphics::SetSpriteMap(SIZE128PX, &spriteAtlas);
+    GameParams::EnsureSaveFolder();
+
+    styleOverlayText(timeText, font);
+    refreshTimeText();
+
+    fpsText.setPosition(0.f, debugTextNextY);
+    styleOverlayText(fpsText, font);
+    debugTextNextY += 20.f;
+    return true;
+}
+
+void Game::showLoadingScreen() {
+    window->clear(sf::Color::Black);
+    sf::Text loading("Wird geladen...", font, 40);
+    loading.setFillColor(sf::Color::White);
+    loading.setOutlineThickness(0.f);
+    const sf::FloatRect bounds = loading.getLocalBounds();
+    loading.setPosition(WindowWidth / 2.f - bounds.left - bounds.width / 2.f,
+                        WindowHeight / 2.f - bounds.top - bounds.height / 2.f);
+    window->draw(loading);
+    window->display();
+}
+
+void Game::refreshTimeText() {
+    const std::string info = gameTime.getInfoText();
+    timeText.setString(sf::String::fromUtf8(info.begin(), info.end()));
+    placeInkAt(timeText, {0.f, 0.f});
+}
+
+sf::Time Game::clampFrameTime(sf::Time elapsed) {
+    if (elapsed.asMilliseconds() > MaxFrameMilliseconds)
+        return sf::milliseconds(MaxFrameMilliseconds);
+    return elapsed;
+}
+
+float Game::gameMinutesFor(sf::Time elapsed) const {
+    return elapsed.asSeconds() * gameTime.getMinutesPerSecond() * gameTime.getSpeedFactor();
+}
+
+bool Game::update() {
+    if (!window || !window->isOpen())
+        return false;
+
+    const sf::Time elapsed = clampFrameTime(frameClock.restart());
+    gameTime.advance(elapsed);
+    updateFps(elapsed);
+
+    sf::Event event;
+    while (window->pollEvent(event))
+        handleEvent(event);
+
+    if (gameTime.hasChanged())
+        refreshTimeText();
+    return true;
+}
+
+void Game::handleEvent(const sf::Event& event) {
+    switch (event.type) {
+    case sf::Event::Closed:
+        if (window)
+            window->close();
+        break;
+    case sf::Event::LostFocus:
+        if (!pausedByMenu) {
+            pausedByFocusLoss = true;
+            pause();
+        }
+        break;
+    case sf::Event::GainedFocus:
+        if (pausedByFocusLoss) {
+            resume();
+            pausedByFocusLoss = false;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void Game::draw() {
+    window->clear(sf::Color::Black);
+    window->setView(worldView);
+    renderTarget = window.get();
+    if (renderToTexture) {
+        renderTarget = renderTexture.get();
+        renderTexture->clear(sf::Color::Black);
+        renderTexture->display();
+        sf::Sprite picture(renderTexture->getTexture());
+        picture.setPosition(worldView.getCenter() - worldView.getSize() / 2.f);
+        window->draw(picture);
+    }
+
+    window->setView(guiView);
+    window->draw(timeText);
+    window->draw(fpsText);
+    window->display();
+}
+
+void Game::updateFps(sf::Time elapsed) {
+    const float seconds = elapsed.asSeconds();
+    fps = seconds > 0.f ? std::floor(1.f / seconds) : 0.f;
+    std::ostringstream line;
+    line << "FPS: " << fps;
+    fpsText.setString(line.str());
+}
+
+void Game::pause() {
+    if (pausedByMenu)
+        return;
+    speedBeforePause = gameTime.getSpeedLevel();
+    pausedByMenu = true;
+    gameTime.setSpeedLevel(0);
+    gameTime.setChanged();
+}
+
+void Game::resume() {
+    if (!pausedByMenu)
+        return;
+    pausedByMenu = false;
+    gameTime.setSpeedLevel(speedBeforePause);
+    gameTime.setChanged();
+}

@@ -48,6 +48,7 @@ public:
     float gameMinutesFor(sf::Time elapsed) const;
 
     GameTime& getGameTime() { return gameTime; }
+    sf::View& getWorldView() { return worldView; }
     const sf::Font& getFont() const { return font; }
     sf::RenderWindow* getWindow() const { return window.get(); }
     bool isPausedByMenu() const { return pausedByMenu; }

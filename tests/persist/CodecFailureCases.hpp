@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -12,7 +13,9 @@
 // One codec under the framing failures every reader shares. readFresh reads
 // into an empty target, readFilled into one that already holds an element.
 struct CodecFailureCase {
+    // The test name; the codec's own name when codecName is empty.
     std::string name;
+    std::string codecName;
     std::function<bool(std::istream&)> readFresh;
     std::function<bool(std::istream&)> readFilled;
     // The printed line for a target that is not empty; empty if not checked.
@@ -22,8 +25,13 @@ struct CodecFailureCase {
     // An element the codec cannot read, after "Ver 0.1 1 ", and the output.
     std::string badElement;
     std::string badElementOutput;
+    // Printed for a count of four billion without elements, if that differs
+    // from truncatedOutput.
+    std::optional<std::string> hostileCountOutput;
 
-    std::string prefix() const { return "GameParams::Load::" + name + "() - "; }
+    std::string prefix() const {
+        return "GameParams::Load::" + (codecName.empty() ? name : codecName) + "() - ";
+    }
 };
 
 inline void PrintTo(const CodecFailureCase& c, std::ostream* os) {

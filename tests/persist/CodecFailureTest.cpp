@@ -26,7 +26,7 @@ TEST_P(CodecFailures, FailedStreamFailsSilently) {
 TEST_P(CodecFailures, FilledTargetIsRefusedAndKept) {
     const auto& c = GetParam();
     if (c.notEmptyLine.empty()) {
-        GTEST_SKIP() << c.name << " overwrites its target";
+        GTEST_SKIP() << c.name << " does not require an empty target";
     }
     const auto result = ReadWith(c.readFilled, "Ver 0.1 0");
     EXPECT_FALSE(result.ok);
@@ -46,7 +46,7 @@ TEST_P(CodecFailures, HostileCountFailsAtTheFirstMissingElement) {
     const auto& c = GetParam();
     const auto result = ReadWith(c.readFresh, "Ver 0.1 4000000000");
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.printed, c.truncatedOutput);
+    EXPECT_EQ(result.printed, c.hostileCountOutput.value_or(c.truncatedOutput));
 }
 
 TEST_P(CodecFailures, UnreadableElementFails) {

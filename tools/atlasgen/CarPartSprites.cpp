@@ -154,15 +154,21 @@ void Block(PixelCanvas& canvas, sf::Color metal) {
     canvas.fillRect(26, 10, 2, 14, Shade(metal, 0.85f));
 }
 
+// Seen from above and in front: the deck with its four bores, then the
+// ribbed side of the block.
 PixelCanvas EngineBlock() {
     PixelCanvas canvas(Size, Size);
-    Block(canvas, sf::Color(140, 146, 154));
+    const sf::Color iron(150, 156, 164);
+    canvas.fillRect(3, 6, 26, 12, Shade(iron, 1.1f));
+    canvas.fillRect(3, 18, 26, 9, Shade(iron, 0.8f));
+    canvas.fillRect(3, 17, 26, 1, Shade(iron, 1.3f));
+    for (int rib = 0; rib < 4; ++rib)
+        canvas.fillRect(6 + 6 * rib, 19, 2, 7, Shade(iron, 0.65f));
     for (int bore = 0; bore < 4; ++bore) {
-        const float cx = 7.f + 6.f * bore;
-        canvas.fillEllipse(cx, 16.5f, 2.9f, 2.9f, sf::Color(60, 62, 68));
-        canvas.fillEllipse(cx + 0.5f, 17.f, 1.6f, 1.6f, sf::Color(104, 106, 114));
+        const float cx = 7.5f + 6.f * bore;
+        canvas.fillEllipse(cx, 11.5f, 2.7f, 2.7f, sf::Color(214, 218, 226)); // liner
+        canvas.fillEllipse(cx, 11.5f, 1.6f, 1.6f, sf::Color(56, 58, 64));
     }
-    canvas.fillRect(2, 20, 2, 4, sf::Color(110, 116, 124)); // flange
     Finish(canvas);
     return canvas;
 }

@@ -133,6 +133,13 @@ void PixelCanvas::mirrorHorizontally() {
         std::reverse(pixels.begin() + y * canvasWidth, pixels.begin() + (y + 1) * canvasWidth);
 }
 
+void PixelCanvas::overlay(const PixelCanvas& above, int dx, int dy) {
+    for (int y = 0; y < above.height(); ++y)
+        for (int x = 0; x < above.width(); ++x)
+            if (above.get(x, y).a != 0)
+                blend(x + dx, y + dy, above.get(x, y));
+}
+
 void PixelCanvas::paintInto(sf::Image& atlas, const sf::IntRect& rect) const {
     const int scale = rect.width / canvasWidth;
     if (scale < 1 || rect.width != scale * canvasWidth || rect.height != scale * canvasHeight)

@@ -53,6 +53,8 @@ public:
     // Adds a translucent shadow below and to the right of the opaque shapes.
     void dropShadow(int dx, int dy, sf::Color color);
     void mirrorHorizontally();
+    // Lays another canvas over this one, shifted by (dx, dy).
+    void overlay(const PixelCanvas& above, int dx, int dy);
 
     // Scales the canvas by a whole factor into the rectangle of the atlas.
     void paintInto(sf::Image& atlas, const sf::IntRect& rect) const;

@@ -67,20 +67,26 @@ PixelCanvas Rubber() {
     return canvas;
 }
 
-// A trapezoid ingot with its top face.
-void Ingot(PixelCanvas& canvas, int x, int y, int width, sf::Color metal) {
-    canvas.fillRect(x + 2, y, width - 4, 3, Shade(metal, 1.15f));
-    canvas.fillRect(x + 1, y + 3, width - 2, 3, metal);
-    canvas.fillRect(x, y + 6, width, 2, Shade(metal, 0.8f));
+// A trapezoid ingot with its top face, outlined on its own so that a stack
+// of them stays a stack.
+PixelCanvas Ingot(int width, sf::Color metal) {
+    PixelCanvas ingot(width + 2, 10);
+    ingot.fillRect(3, 1, width - 4, 3, Shade(metal, 1.15f));
+    ingot.fillRect(2, 4, width - 2, 3, metal);
+    ingot.fillRect(1, 7, width, 2, Shade(metal, 0.8f));
+    ingot.fillRect(3, 1, width - 4, 1, Shade(metal, 1.3f));
+    ingot.outline(Outline);
+    return ingot;
 }
 
 PixelCanvas Aluminium() {
     PixelCanvas canvas(Size, Size);
     const sf::Color aluminium(200, 206, 214);
-    Ingot(canvas, 3, 19, 13, aluminium);
-    Ingot(canvas, 16, 19, 13, aluminium);
-    Ingot(canvas, 9, 11, 14, aluminium);
-    DrawPixelText(canvas, 13, 13, "AL", sf::Color(110, 120, 140));
+    const PixelCanvas ingot = Ingot(14, aluminium);
+    canvas.overlay(ingot, 1, 18);
+    canvas.overlay(ingot, 15, 18);
+    canvas.overlay(ingot, 8, 10);
+    DrawPixelText(canvas, 13, 13, "AL", sf::Color(100, 110, 130));
     Finish(canvas);
     return canvas;
 }

@@ -52,19 +52,21 @@ PixelCanvas Grass() {
 }
 
 void Flower(PixelCanvas& canvas, int x, int y, sf::Color petals) {
-    canvas.set(x, y - 1, petals);
-    canvas.set(x - 1, y, petals);
-    canvas.set(x + 1, y, petals);
-    canvas.set(x, y + 1, petals);
+    canvas.fillRect(x, y + 2, 1, 3, sf::Color(50, 110, 40)); // stem
+    canvas.fillRect(x - 1, y - 1, 3, 3, petals);
+    canvas.set(x - 2, y, petals);
+    canvas.set(x + 2, y, petals);
+    canvas.set(x, y - 2, petals);
+    canvas.set(x, y + 2, petals);
     canvas.set(x, y, sf::Color(250, 214, 60));
 }
 
 PixelCanvas GrassWithFlowers() {
     PixelCanvas canvas = Grass();
-    Flower(canvas, 10, 11, sf::Color(250, 250, 250));
-    Flower(canvas, 20, 8, sf::Color(236, 80, 90));
-    Flower(canvas, 15, 21, sf::Color(250, 250, 250));
-    Flower(canvas, 24, 19, sf::Color(150, 120, 230));
+    Flower(canvas, 9, 10, sf::Color(250, 250, 250));
+    Flower(canvas, 21, 8, sf::Color(236, 70, 80));
+    Flower(canvas, 14, 21, sf::Color(250, 250, 250));
+    Flower(canvas, 24, 20, sf::Color(160, 120, 236));
     return canvas;
 }
 

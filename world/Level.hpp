@@ -1,0 +1,213 @@
+#pragma once
+
+#include "economy/BankAccount.hpp"
+#include "params/Enums.hpp"
+#include "world/PathGrid.hpp"
+#include "world/Tile.hpp"
+
+#include <SFML/Graphics/Drawable.hpp>
+#include <SFML/Graphics/RenderStates.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/RectangleShape.hpp>
+#include <SFML/Graphics/Transformable.hpp>
+#include <SFML/System/Vector2.hpp>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Game;
+class GameObject;
+class GameObjectDoor;
+class Item;
+class MetaZone;
+class Zone;
+
+namespace sf {
+class Font;
+class Texture;
+} // namespace sf
+
+// The world: a grid of cells with parallel per-cell maps, the drawables of
+// every cell and everything placed on it. Its definitions are split by
+// concern: Level.cpp (lifetime, update), LevelDraw.cpp, LevelQueries.cpp,
+// LevelBuilding.cpp (tools, prices), LevelObjects.cpp (map writers),
+// LevelZones.cpp and LevelStorage.cpp (zones, meta-zones, item counts).
+class Level : public sf::Drawable, public sf::Transformable {
+public:
+    // Cells from left to right and top to bottom; an inclusive-exclusive box.
+    struct CellRange {
+        int firstColumn = 0;
+        int endColumn = 0;
+        int firstRow = 0;
+        int endRow = 0;
+    };
+
+    // A null game is allowed: the headless runner and the tests have no
+    // window, so there is no font and no world view to move.
+    Level(Game* game, sf::Texture* texture, const std::string& fileName);
+    ~Level() override;
+    Level(const Level&) = delete;
+    Level& operator=(const Level&) = delete;
+
+    void clear();
+    void update(float dt);
+    void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
+
+    // --- Queries (LevelQueries.cpp) ---------------------------------------
+    std::string tooltipText(float x, float y, int column, int row) const;
+    bool isWalkableCell(int column, int row) const;
+    GameObject* getObjectAtMapPosition(int column, int row) const;
+    GameObject* findObjectOnCell(GameObjectType type, int column, int row) const;
+    bool releaseTile(int column, int row);
+
+    bool isInMap(int column, int row) const;
+    bool isBlocked(int column, int row) const;
+    TileType getTileType(int column, int row) const;
+    ZoneType getZoneType(int column, int row) const;
+    GameObjectType getObjectType(int column, int row) const;
+    GameObjectType getSurfaceObjectType(int column, int row) const;
+    MetaZone* getMetaZoneAt(int column, int row) const;
+    Zone* getZoneAt(int column, int row) const;
+    Tile* getTileAt(int column, int row) const;
+
+    int getWidth() const { return width; }
+    int getHeight() const { return height; }
+    int getCellCount() const { return cellCount; }
+    int getTileSizeX() const { return tileSizeX; }
+    int getTileSizeY() const { return tileSizeY; }
+    sf::Texture* getTexture() const { return texture; }
+    // Null without a game.
+    const sf::Font* getFont() const;
+    Game* getGame() const { return game; }
+
+    BankAccount& getBankAccount() { return bankAccount; }
+    const BankAccount& getBankAccount() const { return bankAccount; }
+    const PathGrid& getPathFinder() const { return pathFinder; }
+    const std::vector<sf::Vector2i>& getEntryPoints() const { return employeesMapEntryPoints; }
+    const std::vector<sf::RectangleShape>& getBorderShapes() const { return borderShapes; }
+    const std::vector<std::unique_ptr<GameObject>>& getGameObjects() const {
+        return gameObjectContainer;
+    }
+    const std::vector<std::unique_ptr<GameObject>>& getSurfaceObjects() const {
+        return gameObjectSurfacesContainer;
+    }
+    const std::vector<GameObjectDoor*>& getDoors() const { return gameObjectDoorContainer; }
+    const std::vector<std::unique_ptr<MetaZone>>& getMetaZones() const { return metaZoneContainer; }
+
+    // --- View (LevelDraw.cpp) ---------------------------------------------
+    float getZoom() const { return zoom; }
+    void setZoom(float value) { zoom = value; }
+    void setViewSize(int viewWidthPixels, int viewHeightPixels);
+    // All cells without a game, else those under the world view plus a margin.
+    CellRange getVisibleCellRange() const;
+    // Objects, surface objects (and employees) in the order they are drawn.
+    void forEachInDrawOrder(const std::function<void(const sf::Drawable&)>& visit) const;
+
+    // --- Building (LevelBuilding.cpp) -------------------------------------
+    // x and y are the cursor's pixel position, which lies on a cell centre.
+    bool build(ToolCategory category, GuiElemType toolId, float rotation, float x, float y);
+    bool demolishObjectWithTool(ToolCategory category, GuiElemType toolId, float x, float y);
+    bool buyTile(TileType type, float x, float y);
+    bool buyZone(ZoneType type, float x, float y);
+    bool buyObject(float rotation, GameObjectType type, float x, float y);
+    bool sellZone(float x, float y);
+    bool sellObject(float x, float y);
+    bool tryBuildTile(TileType type, float x, float y);
+    bool tryBuildZone(ZoneType type, float x, float y);
+    ZoneType removeZoneAt(float x, float y);
+    bool tryBuildObject(float rotation, GameObjectType type, float x, float y);
+    // Also reports the type of the object that stood on the removed one.
+    GameObjectType removeObjectAt(float x, float y, GameObjectType& surfaceType);
+
+    // --- Map writers (LevelObjects.cpp) -----------------------------------
+    bool setTile(TileType type, int column, int row);
+    bool placeObject(GameObjectType type, int column, int row, float rotation);
+    bool placeSurfaceObject(GameObjectType type, int column, int row, float rotation);
+    bool removeObject(int column, int row);
+    bool removeSurfaceObject(int column, int row);
+    void updatePathWeight(int column, int row);
+
+    // --- Zones and meta-zones (LevelZones.cpp) ----------------------------
+    bool setZone(ZoneType type, int column, int row);
+    // Update step 1: refreshes flagged meta-zones and splits disconnected ones.
+    void updateMetaZones();
+
+    // --- Storage bookkeeping (LevelStorage.cpp) ---------------------------
+    void addStoreable(ItemType type, unsigned n);
+    void removeStoreable(ItemType type, unsigned n);
+    unsigned freeStorageFor(ItemType type) const;
+    void addStored(ItemType type, unsigned n);
+    void removeStored(ItemType type, unsigned n);
+    unsigned availableStored(ItemType type) const;
+    std::map<ItemType, unsigned> sellableItems() const;
+    void shippingPrepared(ItemType type);
+    void shippingUnprepared(ItemType type);
+    void readyForShippingAdded(ItemType type);
+    void readyForShippingTaken(ItemType type);
+    bool storeItem(std::unique_ptr<Item> item);
+
+private:
+    static constexpr int NewGameWidth = 80;
+    static constexpr int NewGameHeight = 60;
+
+    // Construction (Level.cpp).
+    void buildNewMap();
+    void layStreet();
+    void resetBorderShapes();
+    void centreWorldView();
+    void setUpPathFinder();
+    void refreshTile(int column, int row);
+    void refreshZone(int column, int row);
+    void sortObjects();
+
+    // Map writers (LevelObjects.cpp).
+    void notifyMetaZonesAround(int column, int row);
+    GameObject* findLastFloorObjectAt(int column, int row) const;
+    void forgetObject(const GameObject* object);
+
+    int cellIndex(int column, int row) const { return column + row * width; }
+    // The cell under a pixel position; valid only when isInMap says so.
+    sf::Vector2i cellAt(float x, float y) const;
+
+    sf::Texture* texture;
+    Game* game;
+    PathGrid pathFinder;
+    // The stock market slots in here.
+    BankAccount bankAccount{20000.0};
+    // The applicant pool, the truck logistics and the active truck slot in here.
+    int tileSizeX = 128;
+    int tileSizeY = 128;
+    int width = 40;
+    int height = 30;
+    int cellCount = 1200;
+    float zoom = 1.f;
+    std::vector<bool> blockedMap;
+    std::vector<TileType> tileMap;
+    std::vector<ZoneType> zoneMap;
+    std::vector<MetaZone*> metaZoneMap;
+    std::vector<GameObjectType> gameObjectMap;
+    std::vector<GameObjectType> gameObjectSurfacesMap;
+    int sidewalkRows = 1;
+    int streetLanes = 2;
+    int viewWidth = 1280;                         // not saved: set by the game
+    int viewHeight = 720;                         // not saved: set by the game
+    std::vector<sf::RectangleShape> borderShapes; // not saved: rebuilt from the size
+    std::unique_ptr<Tile[]> tileContainer;        // not saved: rebuilt from tileMap
+    std::unique_ptr<Zone[]> zoneContainer;
+    std::vector<std::unique_ptr<MetaZone>> metaZoneContainer;
+    std::vector<std::unique_ptr<GameObject>> gameObjectContainer;
+    std::vector<std::unique_ptr<GameObject>> gameObjectSurfacesContainer;
+    std::vector<GameObjectDoor*> gameObjectDoorContainer; // not saved: the doors among the objects
+    // The employees slot in here.
+    std::vector<sf::Vector2i> employeesMapEntryPoints;
+    // The path-finding queue and the task chain being assembled slot in here.
+    std::vector<GameObject*> gameObjectsNeedingTransport;
+    std::vector<GameObject*> gameObjectsNeedingSupply;
+    std::map<ItemType, unsigned> storeableItemAmounts;
+    std::map<ItemType, unsigned> storedItems;
+    std::map<ItemType, unsigned> itemsNeedingShippingPreparation;
+    std::map<ItemType, unsigned> itemsReadyForShipping;
+};

@@ -16,3 +16,5 @@ void DrawTruck(sf::Image& atlas);
 
 // Sprites are designed on a canvas a quarter of their atlas size.
 constexpr int PixelArtScale = 4;
+// The canvas of one 128-pixel tile.
+constexpr int TileCanvasSize = 128 / PixelArtScale;

@@ -10,7 +10,7 @@ namespace Atlas = GameParams::Graphics::SIZE128PX;
 // Parts, assemblies and the finished car.
 namespace {
 
-constexpr int Size = 32;
+constexpr int Size = TileCanvasSize;
 constexpr float Pi = 3.14159265f;
 const sf::Color Outline(36, 32, 30);
 const sf::Color TyreBlack(40, 40, 44);

@@ -14,14 +14,17 @@ namespace Atlas = GameParams::Graphics::SIZE128PX;
 // keeps the parts lined up however the layer offsets are chosen.
 namespace {
 
+// The game's sprite directions: 1 walking up the screen, 2 right, 3 down
+// towards the viewer, 4 left.
 enum Facing { FacingAway = 1, FacingRight = 2, FacingViewer = 3, FacingLeft = 4 };
 
 enum Layer { Legs = 1, Torso, Hands, Head, Face, Hair, HairShine };
 
-constexpr int CellSize = 32;
+constexpr int CellSize = TileCanvasSize;
 // Hair reaches above the cell; the canvas has room for it.
 constexpr int Headroom = 4;
-constexpr int LayerSize = 16;
+// Body layers are 64 pixels square in the atlas.
+constexpr int LayerSize = 64 / PixelArtScale;
 
 const sf::Color Light(255, 255, 255);
 const sf::Color Base(234, 234, 234);

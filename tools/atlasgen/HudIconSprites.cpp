@@ -12,7 +12,7 @@ namespace Atlas = GameParams::Graphics::SIZE128PX;
 // pixels, so they keep to a few bold shapes with a dark rim.
 namespace {
 
-constexpr int Size = 32;
+constexpr int Size = TileCanvasSize;
 const sf::Color Outline(30, 28, 34);
 const sf::Color Green(60, 180, 70);
 const sf::Color Red(220, 50, 44);

@@ -11,7 +11,7 @@ namespace Atlas = GameParams::Graphics::SIZE128PX;
 // benches from every side.
 namespace {
 
-constexpr int Size = 32;
+constexpr int Size = TileCanvasSize;
 const sf::Color Outline(44, 36, 32);
 const sf::Color Shadow(0, 0, 0, 70);
 

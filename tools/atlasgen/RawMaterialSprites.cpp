@@ -10,7 +10,7 @@ namespace Atlas = GameParams::Graphics::SIZE128PX;
 // own, since storage cells show nothing but the picture and a count.
 namespace {
 
-constexpr int Size = 32;
+constexpr int Size = TileCanvasSize;
 const sf::Color Outline(36, 32, 30);
 
 void Finish(PixelCanvas& canvas) {

@@ -11,7 +11,7 @@ namespace Atlas = GameParams::Graphics::SIZE128PX;
 
 namespace {
 
-constexpr int Size = 32;
+constexpr int Size = TileCanvasSize;
 constexpr int RollCount = 1000;
 
 // The rectangles a tile type can show over all rolls of its dice, the most

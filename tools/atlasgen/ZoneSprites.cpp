@@ -9,7 +9,7 @@ namespace Atlas = GameParams::Graphics::SIZE128PX;
 
 namespace {
 
-constexpr int Size = 32;
+constexpr int Size = TileCanvasSize;
 constexpr float Pi = 3.14159265f;
 
 // Zones lie over the floor, which has to show through: nothing here is

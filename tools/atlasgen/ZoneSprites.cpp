@@ -14,9 +14,9 @@ constexpr float Pi = 3.14159265f;
 
 // Zones lie over the floor, which has to show through: nothing here is
 // more than about half opaque.
-constexpr sf::Uint8 FillAlpha = 80;
+constexpr sf::Uint8 FillAlpha = 90;
 constexpr sf::Uint8 EdgeAlpha = 120;
-constexpr sf::Uint8 SignAlpha = 150;
+constexpr sf::Uint8 SignAlpha = 140;
 
 using Pictogram = void (*)(PixelCanvas&);
 

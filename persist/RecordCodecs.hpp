@@ -100,6 +100,11 @@ bool VectorOfGameObjectPtr(std::istream& in, std::vector<std::unique_ptr<GameObj
     static_assert(std::has_virtual_destructor_v<GameObject>, "doors are owned as game objects");
     return Framing::ReadContainer(in, "VectorOfGameObjectPtr", target, Framing::VectorNotEmpty,
                                   "Laden von GameObject fehlgeschlagen!", [&](std::istream& s) {
+                                      // The record starts at its first token, whether or not the
+                                      // object's
+                                      // loader skips the separating space before it remembers where
+                                      // it began.
+                                      s >> std::ws;
                                       const std::istream::pos_type recordStart = s.tellg();
                                       auto object = std::make_unique<GameObject>();
                                       if (object->load(s, loadArgs..., true)) {

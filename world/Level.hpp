@@ -96,6 +96,16 @@ public:
     }
     const std::vector<GameObjectDoor*>& getDoors() const { return gameObjectDoorContainer; }
     const std::vector<std::unique_ptr<MetaZone>>& getMetaZones() const { return metaZoneContainer; }
+    const std::map<ItemType, unsigned>& getStoreableItemAmounts() const {
+        return storeableItemAmounts;
+    }
+    const std::map<ItemType, unsigned>& getStoredItems() const { return storedItems; }
+    const std::map<ItemType, unsigned>& getItemsNeedingShippingPreparation() const {
+        return itemsNeedingShippingPreparation;
+    }
+    const std::map<ItemType, unsigned>& getItemsReadyForShipping() const {
+        return itemsReadyForShipping;
+    }
 
     // --- View (LevelDraw.cpp) ---------------------------------------------
     float getZoom() const { return zoom; }

@@ -129,6 +129,7 @@ void DrawHead(PersonCanvas& person, int facing) {
     if (Sideways(facing)) {
         person.set(15, 8, Shadow); // ear
         person.set(15, 9, Shadow);
+        person.set(22, 9, Base); // nose
     } else {
         person.set(9, 8, Base); // ears
         person.set(9, 9, Shadow);

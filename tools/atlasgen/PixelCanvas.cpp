@@ -143,7 +143,12 @@ void PixelCanvas::overlay(const PixelCanvas& above, int dx, int dy) {
 void PixelCanvas::paintInto(sf::Image& atlas, const sf::IntRect& rect) const {
     const int scale = rect.width / canvasWidth;
     if (scale < 1 || rect.width != scale * canvasWidth || rect.height != scale * canvasHeight)
-        throw std::runtime_error("sprite does not fit its atlas rectangle");
+        throw std::runtime_error("Sprite passt nicht in sein Atlas-Rechteck!");
+    const sf::Vector2u atlasSize = atlas.getSize();
+    if (rect.left < 0 || rect.top < 0 ||
+        static_cast<unsigned>(rect.left + rect.width) > atlasSize.x ||
+        static_cast<unsigned>(rect.top + rect.height) > atlasSize.y)
+        throw std::runtime_error("Atlas-Rechteck liegt ausserhalb des Atlas!");
     for (int y = 0; y < rect.height; ++y)
         for (int x = 0; x < rect.width; ++x)
             atlas.setPixel(static_cast<unsigned>(rect.left + x),

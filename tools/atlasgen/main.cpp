@@ -3,6 +3,7 @@
 #include "params/Graphics.hpp"
 
 #include <SFML/Graphics/Image.hpp>
+#include <SFML/System/Err.hpp>
 
 #include <exception>
 #include <iostream>
@@ -30,9 +31,11 @@ bool WhitePixelIsWhite(const sf::Image& atlas) {
 
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::cout << "atlasgen: Aufruf: atlasgen <ausgabe.png>" << std::endl;
+        std::cout << "atlasgen - Aufruf: atlasgen <ausgabe.png>" << std::endl;
         return 1;
     }
+    // Failures are reported in one line of our own.
+    sf::err().rdbuf(nullptr);
     sf::Image atlas;
     atlas.create(AtlasWidth, AtlasHeight, sf::Color::Transparent);
     try {
@@ -46,15 +49,15 @@ int main(int argc, char** argv) {
         DrawEmployeeLayers(atlas);
         DrawTruck(atlas);
     } catch (const std::exception& failure) {
-        std::cout << "atlasgen: " << failure.what() << std::endl;
+        std::cout << "atlasgen - " << failure.what() << std::endl;
         return 1;
     }
     if (!WhitePixelIsWhite(atlas)) {
-        std::cout << "atlasgen: the white pixel is not white" << std::endl;
+        std::cout << "atlasgen - weisses Pixel ist nicht weiss!" << std::endl;
         return 1;
     }
     if (!atlas.saveToFile(argv[1])) {
-        std::cout << "atlasgen: could not write " << argv[1] << std::endl;
+        std::cout << "atlasgen - " << argv[1] << " konnte nicht geschrieben werden." << std::endl;
         return 1;
     }
     return 0;

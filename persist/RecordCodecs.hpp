@@ -86,6 +86,38 @@ bool VectorOfMetaZonePtr(std::istream& in, std::vector<std::unique_ptr<MetaZone>
         [](MetaZone& zone, std::istream& s) { return zone.load(s); });
 }
 
+namespace Records {
+
+// One game-object record: plain first, and a door if the plain loader handed
+// the record back by rewinding to its start.
+template <class Door, class GameObject, class... LoadArgs>
+bool ReadGameObject(std::istream& in, std::vector<std::unique_ptr<GameObject>>& target,
+                    LoadArgs&... loadArgs) {
+    // The record starts at its first token, whether or not the object's loader
+    // skips the separating space before it remembers where it began.
+    in >> std::ws;
+    const std::istream::pos_type recordStart = in.tellg();
+    auto object = std::make_unique<GameObject>();
+    if (object->load(in, loadArgs..., true)) {
+        target.push_back(std::move(object));
+        return true;
+    }
+    object.reset();
+    const bool handedBack =
+        recordStart != std::istream::pos_type(-1) && !in.fail() && in.tellg() == recordStart;
+    if (!handedBack) {
+        return false;
+    }
+    auto door = std::make_unique<Door>();
+    if (!door->load(in, loadArgs..., false)) {
+        return false;
+    }
+    target.push_back(std::move(door));
+    return true;
+}
+
+} // namespace Records
+
 // Record mode: each element is first loaded as a default-constructed plain
 // object with load(in, loadArgs..., true), which refuses a door record by
 // rewinding the stream to the record's start and returning false. Such a
@@ -100,30 +132,7 @@ bool VectorOfGameObjectPtr(std::istream& in, std::vector<std::unique_ptr<GameObj
     static_assert(std::has_virtual_destructor_v<GameObject>, "doors are owned as game objects");
     return Framing::ReadContainer(in, "VectorOfGameObjectPtr", target, Framing::VectorNotEmpty,
                                   "Laden von GameObject fehlgeschlagen!", [&](std::istream& s) {
-                                      // The record starts at its first token, whether or not the
-                                      // object's
-                                      // loader skips the separating space before it remembers where
-                                      // it began.
-                                      s >> std::ws;
-                                      const std::istream::pos_type recordStart = s.tellg();
-                                      auto object = std::make_unique<GameObject>();
-                                      if (object->load(s, loadArgs..., true)) {
-                                          target.push_back(std::move(object));
-                                          return true;
-                                      }
-                                      object.reset();
-                                      const bool handedBack =
-                                          recordStart != std::istream::pos_type(-1) && !s.fail() &&
-                                          s.tellg() == recordStart;
-                                      if (!handedBack) {
-                                          return false;
-                                      }
-                                      auto door = std::make_unique<Door>();
-                                      if (!door->load(s, loadArgs..., false)) {
-                                          return false;
-                                      }
-                                      target.push_back(std::move(door));
-                                      return true;
+                                      return Records::ReadGameObject<Door>(s, target, loadArgs...);
                                   });
 }
 

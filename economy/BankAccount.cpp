@@ -10,10 +10,16 @@ namespace {
 // Stored in the save record.
 constexpr float RecordVersion = 0.1f;
 
+// A price computed from a broken table must not turn the balance into a
+// value that can no longer be saved and read back.
+bool isBookable(double amount) {
+    return std::isfinite(amount) && amount >= 0.0;
+}
+
 } // namespace
 
 void BankAccount::bookExpense(double amount) {
-    if (amount < 0.0) {
+    if (!isBookable(amount)) {
         return;
     }
     balance -= amount;
@@ -21,7 +27,7 @@ void BankAccount::bookExpense(double amount) {
 }
 
 void BankAccount::bookIncome(double amount) {
-    if (amount < 0.0) {
+    if (!isBookable(amount)) {
         return;
     }
     balance += amount;

@@ -10,7 +10,8 @@ class BankAccount {
 public:
     explicit BankAccount(double balance = 20000.0) : balance(balance) {}
 
-    // Negative amounts are ignored and leave the changed flag alone. Expenses
+    // Negative and non-finite amounts are ignored and leave the changed flag
+    // alone. Expenses
     // are booked unchecked: wages may overdraw the account.
     void bookExpense(double amount);
     void bookIncome(double amount);

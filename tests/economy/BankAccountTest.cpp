@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <limits>
 #include <locale>
 #include <sstream>
 
@@ -64,11 +65,15 @@ TEST(BankAccount, WagesMayOverdraw) {
     EXPECT_EQ(account.getBalanceText(), "-15.00");
 }
 
-TEST(BankAccount, NegativeAmountsBookNothingAndKeepTheFlag) {
+TEST(BankAccount, NegativeOrNonFiniteAmountsBookNothingAndKeepTheFlag) {
     BankAccount account(50.0);
     account.clearChanged();
     account.bookExpense(-5.0);
     account.bookIncome(-5.0);
+    EXPECT_DOUBLE_EQ(account.getBalance(), 50.0);
+    EXPECT_FALSE(account.hasChanged());
+    account.bookExpense(std::numeric_limits<double>::quiet_NaN());
+    account.bookIncome(std::numeric_limits<double>::infinity());
     EXPECT_DOUBLE_EQ(account.getBalance(), 50.0);
     EXPECT_FALSE(account.hasChanged());
     account.bookIncome(0.126);

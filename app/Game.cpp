@@ -79,6 +79,10 @@ bool Game::init() {
     GameParams::Graphics::SetSpriteMap(SIZE128PX, &spriteAtlas);
     GameParams::EnsureSaveFolder();
 
+    level = std::make_unique<Level>(this, &spriteAtlas, "");
+    mousePixel = {static_cast<int>(WindowWidth / 2), static_cast<int>(WindowHeight / 2)};
+    setZoom(zoomIndex);
+
     styleOverlayText(timeText, font);
     refreshTimeText();
 
@@ -127,6 +131,9 @@ bool Game::update() {
     sf::Event event;
     while (window->pollEvent(event))
         handleEvent(event);
+    scrollByKeyboard(elapsed);
+    updatePointer();
+    level->update(gameMinutesFor(elapsed));
 
     if (gameTime.hasChanged())
         refreshTimeText();
@@ -151,6 +158,12 @@ void Game::handleEvent(const sf::Event& event) {
             pausedByFocusLoss = false;
         }
         break;
+    case sf::Event::KeyReleased:
+        onKeyReleased(event.key.code);
+        break;
+    case sf::Event::MouseWheelScrolled:
+        onMouseWheel(event.mouseWheelScroll.delta);
+        break;
     default:
         break;
     }
@@ -160,13 +173,21 @@ void Game::draw() {
     window->clear(sf::Color::Black);
     window->setView(worldView);
     renderTarget = window.get();
+    // Below 1:1 the world is drawn unscaled off screen and the finished
+    // picture scaled, which keeps magnified tiles free of seams.
+    const sf::Vector2f corner = worldView.getCenter() - worldView.getSize() / 2.f;
     if (renderToTexture) {
         renderTarget = renderTexture.get();
         renderTexture->clear(sf::Color::Black);
+        level->setPosition(-corner);
+    }
+    renderTarget->draw(*level);
+    if (renderToTexture) {
         renderTexture->display();
         sf::Sprite picture(renderTexture->getTexture());
-        picture.setPosition(worldView.getCenter() - worldView.getSize() / 2.f);
+        picture.setPosition(corner);
         window->draw(picture);
+        level->setPosition(0.f, 0.f);
     }
 
     window->setView(guiView);

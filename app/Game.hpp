@@ -1,6 +1,7 @@
 #pragma once
 
 #include "economy/GameTime.hpp"
+#include "world/Level.hpp"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
@@ -43,12 +44,27 @@ public:
     // One window event, as the frame drains the queue.
     void handleEvent(const sf::Event& event);
 
+    // View and pointer.
+    void setZoom(int index);
+    void onMouseWheel(float delta);
+    void scrollByKeyboard(sf::Time elapsed);
+    void scrollView(float dx, float dy, sf::Time elapsed);
+    void updatePointer();
+
+    // Speed keys act on release.
+    void onKeyReleased(sf::Keyboard::Key key);
+
     static sf::Time clampFrameTime(sf::Time elapsed);
     // Game minutes the world advances for a frame of real time at the clock's speed.
     float gameMinutesFor(sf::Time elapsed) const;
 
     GameTime& getGameTime() { return gameTime; }
     sf::View& getWorldView() { return worldView; }
+    const sf::View& getWorldView() const { return worldView; }
+    Level* getLevel() { return level.get(); }
+    int getZoomIndex() const { return zoomIndex; }
+    bool isRenderingToTexture() const { return renderToTexture; }
+    sf::Vector2i getMouseTile() const { return mouseTile; }
     const sf::Font& getFont() const { return font; }
     sf::RenderWindow* getWindow() const { return window.get(); }
     bool isPausedByMenu() const { return pausedByMenu; }
@@ -59,6 +75,8 @@ public:
 private:
     void showLoadingScreen();
     void refreshTimeText();
+    // The world's scale: tile size over the atlas's 32-pixel unit (4 at 128 pixels).
+    int atlasScale() const;
 
     std::unique_ptr<sf::RenderWindow> window;
     std::unique_ptr<sf::RenderTexture> renderTexture;
@@ -73,9 +91,17 @@ private:
     sf::Texture spriteAtlas;
     sf::Font font;
     sf::Text timeText;
+    std::unique_ptr<Level> level;
     bool pausedByFocusLoss = false;
     bool pausedByMenu = false;
     unsigned speedBeforePause = 1;
+    static constexpr int ZoomLevelCount = 5;
+    const float zoomLevels[ZoomLevelCount] = {0.125f, 0.25f, 0.5f, 1.f, 2.f};
+    int zoomIndex = 3;
+    sf::Vector2i mousePixel{0, 0};
+    sf::Vector2f mouseWorld{0.f, 0.f};
+    float scrollSpeed = 500.f; // pixels per second at 1:1
+    sf::Vector2i mouseTile{0, 0};
     float fps = 0.f;
 };
 

@@ -1,0 +1,106 @@
+// The world camera: zoom levels, keyboard scrolling and the pointer's tile.
+
+#include "app/Game.hpp"
+
+#include "params/TileSize.hpp"
+
+#include <SFML/Window/Keyboard.hpp>
+#include <SFML/Window/Mouse.hpp>
+
+#include <algorithm>
+#include <cmath>
+
+int Game::atlasScale() const {
+    return static_cast<int>(GameParams::GetTileSizeType()) / 32;
+}
+
+void Game::setZoom(int index) {
+    index = std::clamp(index, 0, ZoomLevelCount - 1);
+    const sf::View remembered = window->getView();
+    window->setView(worldView);
+    const sf::Vector2f before = window->mapPixelToCoords(mousePixel);
+
+    const bool zoomingOut = zoomIndex < index;
+    zoomIndex = index;
+    const float zoom = zoomLevels[zoomIndex];
+    const float s = static_cast<float>(atlasScale());
+    worldView.setSize(std::floor(zoom * WindowWidth * s), std::floor(zoom * WindowHeight * s));
+
+    // Zooming in keeps the world point under the pointer; zooming out keeps the centre.
+    if (!zoomingOut) {
+        window->setView(worldView);
+        const sf::Vector2f after = window->mapPixelToCoords(mousePixel);
+        worldView.move(std::floor(before.x - after.x), std::floor(before.y - after.y));
+    }
+
+    // Whole-pixel steps of the atlas scale keep tile edges on screen pixels.
+    const int step = static_cast<int>(s * std::ceil(zoom));
+    auto snap = [step](float value) {
+        float v = std::round(value);
+        v -= static_cast<float>(static_cast<int>(v) % step);
+        return std::round(v);
+    };
+    worldView.setCenter(snap(worldView.getCenter().x), snap(worldView.getCenter().y));
+
+    renderToTexture = zoom * s < 1.f;
+    window->setView(remembered);
+    if (level) {
+        level->setZoom(zoom * s);
+        level->setViewSize(static_cast<int>(std::floor(zoom * s * WindowWidth)),
+                           static_cast<int>(std::floor(zoom * s * WindowHeight)));
+    }
+}
+
+void Game::onMouseWheel(float delta) {
+    const int direction = delta > 0 ? 1 : -1;
+    setZoom(zoomIndex - direction);
+}
+
+void Game::scrollByKeyboard(sf::Time elapsed) {
+    using Key = sf::Keyboard;
+    if (Key::isKeyPressed(Key::Up) || Key::isKeyPressed(Key::W))
+        scrollView(0.f, 1.f, elapsed);
+    if (Key::isKeyPressed(Key::Down) || Key::isKeyPressed(Key::S))
+        scrollView(0.f, -1.f, elapsed);
+    if (Key::isKeyPressed(Key::Left) || Key::isKeyPressed(Key::A))
+        scrollView(1.f, 0.f, elapsed);
+    if (Key::isKeyPressed(Key::Right) || Key::isKeyPressed(Key::D))
+        scrollView(-1.f, 0.f, elapsed);
+}
+
+void Game::scrollView(float dx, float dy, sf::Time elapsed) {
+    const float s = static_cast<float>(atlasScale());
+    const float m = worldView.getSize().x / WindowWidth;
+    // Never slower than half the 1:1 speed, or the closest zooms would crawl.
+    float f = -m;
+    if (m < s / 2.f)
+        f = -s / 2.f;
+    else if (m < s)
+        f = -s;
+    const double seconds = static_cast<double>(elapsed.asMicroseconds()) / 1000000.0;
+    const double p = std::max(1.0, std::floor(seconds * scrollSpeed));
+    worldView.move(static_cast<float>(std::floor(p * dx * f)),
+                   static_cast<float>(std::floor(p * dy * f)));
+}
+
+void Game::updatePointer() {
+    mousePixel = sf::Mouse::getPosition(*window);
+    mouseWorld = window->mapPixelToCoords(mousePixel, worldView);
+    const float tile = static_cast<float>(GameParams::GetTileSizeType());
+    mouseTile = {static_cast<int>(std::floor((tile / 2.f + mouseWorld.x) / tile)),
+                 static_cast<int>(std::floor((tile / 2.f + mouseWorld.y) / tile))};
+}
+
+void Game::onKeyReleased(sf::Keyboard::Key key) {
+    int change = 0;
+    if (key == sf::Keyboard::Equal || key == sf::Keyboard::Add)
+        change = 1;
+    else if (key == sf::Keyboard::Hyphen || key == sf::Keyboard::Subtract)
+        change = -1;
+    if (change == 0)
+        return;
+    const int levels = static_cast<int>(gameTime.getSpeedLevelCount());
+    const int wanted = static_cast<int>(gameTime.getSpeedLevel()) + change;
+    gameTime.setSpeedLevel(static_cast<unsigned>(std::clamp(wanted, 0, levels - 1)));
+    gameTime.setChanged();
+}

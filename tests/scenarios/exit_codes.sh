@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The runner's exit statuses: 0 done, 1 failed expectation, 2 script error.
+set -u
+sim="$1"
+status=0
+
+check() {
+  local want=$1 script=$2
+  "$sim" --seed 1 - <<<"$script" >/dev/null 2>&1
+  local got=$?
+  if [ "$got" -ne "$want" ]; then
+    echo "script '$script' exited with $got, expected $want"
+    status=1
+  fi
+}
+
+check 0 "expect balance == 20000.00"
+check 1 "expect balance == 1"
+check 2 "fly 1 2"
+check 2 "tile marble 1 1"
+check 2 "tile floor 1"
+check 2 "hire"
+check 2 "expect employees == 0"
+check 2 "expect balance ~ 1"
+check 0 "expect unknown_key == 0"
+"$sim" --frame-minutes 0 >/dev/null 2>&1
+[ $? -eq 2 ] || { echo "--frame-minutes 0 was accepted"; status=1; }
+exit $status

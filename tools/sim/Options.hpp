@@ -1,0 +1,16 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct SimOptions {
+    std::optional<unsigned> seed;
+    std::string loadFile;
+    float frameMinutes = 0.3f; // the top speed at 60 frames per second
+    bool profile = false;
+    std::vector<std::string> scripts;
+};
+
+// Reads the command line; on a usage error prints why and returns nothing.
+std::optional<SimOptions> ParseOptions(int argc, char** argv);

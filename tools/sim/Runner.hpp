@@ -1,0 +1,65 @@
+#pragma once
+
+#include "Options.hpp"
+#include "economy/GameTime.hpp"
+#include "world/Level.hpp"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Exit statuses of the runner.
+enum SimExit { SimOk = 0, SimExpectFailed = 1, SimScriptError = 2, SimLoadFailed = 3 };
+
+// Runs scenario scripts against one headless level and reports on it.
+class Runner {
+public:
+    explicit Runner(const SimOptions& options);
+    ~Runner();
+
+    // Runs every script in order; the exit status of the first failure, or SimOk.
+    int runScripts();
+    void printReport();
+    bool lastCommandWasReport() const { return lastWasReport; }
+    std::map<std::string, std::string> report();
+
+private:
+    struct Line {
+        std::string file;
+        int number = 0;
+        std::string text;
+        std::vector<std::string> words;
+    };
+    // Each returns SimOk to go on, or the exit status that ends the run.
+    int runScript(const std::string& file);
+    int runLine(const Line& line);
+    int fail(const Line& line, const std::string& message) const;
+    void refuse(const Line& line);
+
+    bool readInt(const Line& line, std::size_t index, int& value) const;
+    bool readFloat(const Line& line, std::size_t index, float& value) const;
+    bool hasWords(const Line& line, std::size_t least, std::size_t most) const;
+    // Acts on every cell of the rectangle named from word `first` on, row by
+    // row; each cell the game refuses counts as one refused action.
+    int forEachCell(const Line& line, std::size_t first, const std::function<bool(int, int)>& act);
+    sf::Vector2f cellCentre(int column, int row) const;
+
+    int commandTile(const Line& line);
+    int commandZone(const Line& line);
+    int commandUnzone(const Line& line);
+    int commandObject(const Line& line);
+    int commandDemolish(const Line& line);
+    int commandRun(const Line& line);
+    int commandExpect(const Line& line);
+
+    void advanceFrame(float minutes);
+
+    SimOptions options;
+    GameTime clock;
+    std::unique_ptr<Level> level;
+    int refused = 0;
+    bool lastWasReport = false;
+    std::vector<double> updateMicroseconds;
+};

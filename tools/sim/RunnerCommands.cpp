@@ -1,0 +1,118 @@
+// The commands that change the level or advance the game.
+
+#include "Runner.hpp"
+
+#include "TypeNames.hpp"
+
+#include <SFML/System/Clock.hpp>
+
+#include <cmath>
+
+sf::Vector2f Runner::cellCentre(int column, int row) const {
+    return {static_cast<float>(column * level->getTileSizeX()),
+            static_cast<float>(row * level->getTileSizeY())};
+}
+
+int Runner::forEachCell(const Line& line, std::size_t first,
+                        const std::function<bool(int, int)>& act) {
+    int c1 = 0, r1 = 0;
+    if (!readInt(line, first, c1) || !readInt(line, first + 1, r1))
+        return fail(line, "expected a cell: COLUMN ROW");
+    int c2 = c1, r2 = r1;
+    if (line.words.size() > first + 2 &&
+        (!readInt(line, first + 2, c2) || !readInt(line, first + 3, r2)))
+        return fail(line, "expected a second cell: COLUMN ROW");
+    for (int row = std::min(r1, r2); row <= std::max(r1, r2); ++row)
+        for (int column = std::min(c1, c2); column <= std::max(c1, c2); ++column)
+            if (!act(column, row))
+                refuse(line);
+    return SimOk;
+}
+
+int Runner::commandTile(const Line& line) {
+    if (!hasWords(line, 4, 6) || line.words.size() == 5)
+        return fail(line, "usage: tile TYPE C1 R1 [C2 R2]");
+    const auto type = SimNames::ParseTile(line.words[1]);
+    if (!type)
+        return fail(line, "unknown tile '" + line.words[1] + "'");
+    return forEachCell(line, 2, [&](int column, int row) {
+        const sf::Vector2f at = cellCentre(column, row);
+        return level->buyTile(*type, at.x, at.y);
+    });
+}
+
+int Runner::commandZone(const Line& line) {
+    if (!hasWords(line, 4, 6) || line.words.size() == 5)
+        return fail(line, "usage: zone TYPE C1 R1 [C2 R2]");
+    const auto type = SimNames::ParseZone(line.words[1]);
+    if (!type)
+        return fail(line, "unknown zone '" + line.words[1] + "'");
+    return forEachCell(line, 2, [&](int column, int row) {
+        const sf::Vector2f at = cellCentre(column, row);
+        return level->buyZone(*type, at.x, at.y);
+    });
+}
+
+int Runner::commandUnzone(const Line& line) {
+    if (!hasWords(line, 3, 5) || line.words.size() == 4)
+        return fail(line, "usage: unzone C1 R1 [C2 R2]");
+    return forEachCell(line, 1, [&](int column, int row) {
+        const sf::Vector2f at = cellCentre(column, row);
+        return level->sellZone(at.x, at.y);
+    });
+}
+
+int Runner::commandObject(const Line& line) {
+    if (!hasWords(line, 4, 5))
+        return fail(line, "usage: object TYPE C R [DEGREES]");
+    const auto type = SimNames::ParseObject(line.words[1]);
+    if (!type)
+        return fail(line, "unknown object '" + line.words[1] + "'");
+    int column = 0, row = 0, degrees = 0;
+    if (!readInt(line, 2, column) || !readInt(line, 3, row))
+        return fail(line, "expected a cell: COLUMN ROW");
+    if (line.words.size() == 5 &&
+        (!readInt(line, 4, degrees) || degrees % 90 != 0 || degrees < 0 || degrees > 270))
+        return fail(line, "rotation must be 0, 90, 180 or 270");
+    const sf::Vector2f at = cellCentre(column, row);
+    if (!level->buyObject(static_cast<float>(degrees), *type, at.x, at.y))
+        refuse(line);
+    return SimOk;
+}
+
+int Runner::commandDemolish(const Line& line) {
+    int column = 0, row = 0;
+    if (!hasWords(line, 3, 3) || !readInt(line, 1, column) || !readInt(line, 2, row))
+        return fail(line, "usage: demolish C R");
+    const sf::Vector2f at = cellCentre(column, row);
+    if (!level->sellObject(at.x, at.y))
+        refuse(line);
+    return SimOk;
+}
+
+int Runner::commandRun(const Line& line) {
+    float minutes = 0;
+    if (!hasWords(line, 2, 2) || !readFloat(line, 1, minutes) || !(minutes >= 0) ||
+        !std::isfinite(minutes))
+        return fail(line, "usage: run MINUTES");
+    const double frame = options.frameMinutes;
+    const long long wholeFrames = static_cast<long long>(std::floor(minutes / frame));
+    for (long long i = 0; i < wholeFrames; ++i)
+        advanceFrame(static_cast<float>(frame));
+    const double rest = minutes - wholeFrames * frame;
+    if (rest > 1e-6)
+        advanceFrame(static_cast<float>(rest));
+    return SimOk;
+}
+
+void Runner::advanceFrame(float minutes) {
+    // The clock turns real time into game minutes at its speed level; hand it
+    // the real time that makes exactly these minutes at level 1.
+    const double minutesPerSecond = clock.getMinutesPerSecond() * clock.getSpeedFactor();
+    const sf::Time elapsed = sf::microseconds(std::llround(minutes / minutesPerSecond * 1e6));
+    clock.advance(elapsed);
+    sf::Clock timer;
+    level->update(static_cast<float>(elapsed.asSeconds() * minutesPerSecond));
+    if (options.profile)
+        updateMicroseconds.push_back(timer.getElapsedTime().asMicroseconds());
+}

@@ -1,0 +1,30 @@
+// ostravel-sim: runs a level without a window, driven by scenario scripts.
+
+#include "Options.hpp"
+#include "Runner.hpp"
+
+#include "params/Texts.hpp"
+
+#include <cstdlib>
+#include <ctime>
+#include <iostream>
+
+int main(int argc, char** argv) {
+    const auto options = ParseOptions(argc, argv);
+    if (!options)
+        return SimScriptError;
+    std::srand(options->seed ? *options->seed : static_cast<unsigned>(std::time(nullptr)));
+    if (!options->loadFile.empty()) {
+        std::cerr << "ostravel-sim: --load is not available in this build yet" << std::endl;
+        return SimScriptError;
+    }
+    GameParams::Texts::Init();
+
+    Runner runner(*options);
+    const int status = runner.runScripts();
+    if (status != SimOk)
+        return status;
+    if (!runner.lastCommandWasReport())
+        runner.printReport();
+    return SimOk;
+}

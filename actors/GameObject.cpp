@@ -1,0 +1,132 @@
+#include "actors/GameObject.hpp"
+
+#include "params/Graphics.hpp"
+#include "params/Rules.hpp"
+#include "params/Texts.hpp"
+#include "world/Level.hpp"
+
+int GameObject::maxId = 0;
+std::map<int, GameObject*> GameObject::registry;
+
+namespace {
+
+// Directions 1 up, 2 right, 3 down, 4 left; a quarter turn clockwise steps
+// left -> up -> right -> down -> left.
+int turnClockwise(int direction, int quarterTurns) {
+    for (int i = 0; i < quarterTurns; ++i) {
+        direction = direction % 4 + 1;
+    }
+    return direction;
+}
+
+int quarterTurnsOf(float rotation) {
+    int turns = 0;
+    while (rotation > 45.f) {
+        rotation -= 90.f;
+        ++turns;
+    }
+    return turns;
+}
+
+Vec2i neighbour(int column, int row, int direction) {
+    switch (direction) {
+    case GameObject::FacingUp:
+        return {column, row - 1};
+    case GameObject::FacingRight:
+        return {column + 1, row};
+    case GameObject::FacingDown:
+        return {column, row + 1};
+    default:
+        return {column - 1, row};
+    }
+}
+
+TaskType usageTaskFor(GameObjectType type) {
+    switch (type) {
+    case ObjectFridge:
+        return TaskEat;
+    case ObjectToilet:
+        return TaskToilet;
+    case ObjectDesk:
+    case ObjectWorkbench:
+        return TaskWork;
+    case ObjectCoffeeMachine:
+        return TaskCoffee;
+    default:
+        return TaskNone;
+    }
+}
+
+} // namespace
+
+GameObject::GameObject() : id(maxId++) {
+    registry[id] = this;
+}
+
+GameObject::~GameObject() {
+    auto entry = registry.find(id);
+    if (entry != registry.end() && entry->second == this) {
+        registry.erase(entry);
+    }
+}
+
+GameObject* GameObject::GetById(int objectId) {
+    auto entry = registry.find(objectId);
+    return entry == registry.end() ? nullptr : entry->second;
+}
+
+void GameObject::ResetIds() {
+    registry.clear();
+    maxId = 0;
+}
+
+void GameObject::init(sf::Texture* atlas, Level* owner, GameObject* partnerObject,
+                      GameObjectType type, int column, int row, float rotation) {
+    level = owner;
+    partner = partnerObject;
+    objType = static_cast<int>(type) == -1 ? ObjectNone : type;
+    const GameParams::ObjectTypeParams params = GameParams::GetObjectTypeParams(objType);
+    surface = params.isSurface;
+    needsSurfaceToStand = params.needsSurface;
+    usagePositionRule = params.usagePositionRule;
+    usageFacingRule = params.usageFacingRule;
+    producer = params.isProducer;
+    usageTaskType = usageTaskFor(objType);
+    placeOnCell(atlas, GameParams::Graphics::GetTexture(objType), column, row, rotation);
+    computeUsage(column, row, rotation);
+}
+
+void GameObject::computeUsage(int column, int row, float rotation) {
+    usagePos.clear();
+    userFacing = FacingNone;
+    if (level == nullptr || !level->isInMap(column, row)) {
+        return;
+    }
+    const int turns = quarterTurnsOf(rotation);
+
+    if (usagePositionRule >= 1 && usagePositionRule <= 4) {
+        const Vec2i cell = neighbour(column, row, turnClockwise(usagePositionRule, turns));
+        usagePos.emplace_back(cell.x, cell.y);
+    } else if (usagePositionRule == 5) {
+        usagePos.emplace_back(column, row);
+    } else if (usagePositionRule == 6) {
+        for (int direction : {FacingLeft, FacingUp, FacingRight, FacingDown}) {
+            const Vec2i cell = neighbour(column, row, direction);
+            usagePos.emplace_back(cell.x, cell.y);
+        }
+    } else if (usagePositionRule == 7 && needsSurfaceToStand && partner != nullptr) {
+        usagePos = partner->usagePos;
+    }
+
+    if (usageFacingRule >= 1 && usageFacingRule <= 4) {
+        userFacing = turnClockwise(usageFacingRule, turns);
+    } else if (usageFacingRule == 5) {
+        userFacing = FacingObject;
+    } else if (usageFacingRule == 6 && partner != nullptr) {
+        userFacing = partner->userFacing;
+    }
+}
+
+std::string GameObject::getInfo() const {
+    return "Typ: " + GameParams::Texts::GetObjectTypeName(objType);
+}

@@ -1,0 +1,214 @@
+#include "world/Level.hpp"
+
+#include "actors/GameObject.hpp"
+#include "actors/GameObjectDoor.hpp"
+#include "app/Game.hpp"
+#include "params/TileSize.hpp"
+#include "world/MetaZone.hpp"
+#include "world/Zone.hpp"
+
+#include <SFML/Graphics/Color.hpp>
+
+#include <algorithm>
+#include <iostream>
+
+namespace {
+
+// Drawing order and the stable merge in draw() rely on this order: by y, then x.
+bool drawnBefore(const std::unique_ptr<GameObject>& a, const std::unique_ptr<GameObject>& b) {
+    const sf::Vector2f pa = a->getPosition();
+    const sf::Vector2f pb = b->getPosition();
+    if (pa.y != pb.y) {
+        return pa.y < pb.y;
+    }
+    return pa.x < pb.x;
+}
+
+} // namespace
+
+Level::Level(Game* owner, sf::Texture* atlas, const std::string& fileName)
+    : texture(atlas), game(owner) {
+    const int tileSize = GameParams::GetTileSizeType() == SIZE128PX ? 128 : 32;
+    tileSizeX = tileSize;
+    tileSizeY = tileSize;
+    viewWidth = 1280;
+    viewHeight = 720;
+
+    bool loaded = false;
+    if (!fileName.empty()) {
+        // Saved games are read by load(), which arrives with the save file;
+        // until then every file counts as unreadable.
+        std::cout << "Level::Level - load() failed - Falling back to empty tileMap." << std::endl;
+    }
+    if (!loaded) {
+        buildNewMap();
+    }
+
+    // The applicant pool is filled here.
+    centreWorldView();
+    resetBorderShapes();
+    setUpPathFinder();
+}
+
+// Members go in reverse order of declaration: the lists that only point at
+// objects before the containers that own them.
+Level::~Level() = default;
+
+void Level::buildNewMap() {
+    clear();
+    width = NewGameWidth;
+    height = NewGameHeight;
+    cellCount = width * height;
+    const std::size_t cells = static_cast<std::size_t>(cellCount);
+    blockedMap.assign(cells, false);
+    tileMap.assign(cells, TileGrass);
+    zoneMap.assign(cells, ZoneNone);
+    metaZoneMap.assign(cells, nullptr);
+    gameObjectMap.assign(cells, ObjectNone);
+    gameObjectSurfacesMap.assign(cells, ObjectNone);
+    tileContainer = std::make_unique<Tile[]>(cells);
+    zoneContainer = std::make_unique<Zone[]>(cells);
+    layStreet();
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            refreshTile(column, row);
+            refreshZone(column, row);
+        }
+    }
+    const int sidewalkRow = height - 2 * streetLanes - sidewalkRows - 1;
+    employeesMapEntryPoints.emplace_back(-1, sidewalkRow);
+    employeesMapEntryPoints.emplace_back(width, sidewalkRow);
+    // The stock market's first update (time step 0) runs here.
+}
+
+void Level::layStreet() {
+    // Sidewalk, two lanes, the marked middle row, two lanes: six rows that are
+    // never built on.
+    const int streetRows = 2 * streetLanes + sidewalkRows + 1;
+    const int firstStreetRow = height - streetRows;
+    for (int row = std::max(0, firstStreetRow); row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            const int index = cellIndex(column, row);
+            const int fromBottom = height - row;
+            TileType type = TileRoad;
+            if (row == firstStreetRow) {
+                type = TileFloor;
+            } else if (fromBottom == 3 && column % 3 == 1) {
+                type = TileRoadMarking;
+            }
+            tileMap[index] = type;
+            blockedMap[index] = true;
+        }
+    }
+}
+
+void Level::refreshTile(int column, int row) {
+    if (!isInMap(column, row) || !tileContainer) {
+        return;
+    }
+    tileContainer[cellIndex(column, row)].set(texture, tileMap[cellIndex(column, row)], column, row,
+                                              0.f);
+    updatePathWeight(column, row);
+}
+
+void Level::refreshZone(int column, int row) {
+    if (!isInMap(column, row) || !zoneContainer) {
+        return;
+    }
+    zoneContainer[cellIndex(column, row)].set(texture, this, getFont(),
+                                              zoneMap[cellIndex(column, row)], 0.f, column, row);
+    updatePathWeight(column, row);
+}
+
+void Level::centreWorldView() {
+    if (game == nullptr) {
+        return;
+    }
+    game->getWorldView().setCenter(tileSizeX * width * 0.5f,
+                                   tileSizeY * height - tileSizeY * 360.f / 32.f);
+}
+
+void Level::resetBorderShapes() {
+    const float tx = static_cast<float>(tileSizeX);
+    const float ty = static_cast<float>(tileSizeY);
+    const sf::Vector2f horizontal((width + 10) * tx, 10 * ty);
+    const sf::Vector2f vertical(10 * tx, (height + 10) * ty);
+    const struct {
+        sf::Vector2f size;
+        sf::Vector2f position;
+    } borders[] = {
+        {horizontal, {-5.5f * tx, -10.5f * ty}},
+        {horizontal, {-5.5f * tx, (height - 0.5f) * ty}},
+        {vertical, {-10.5f * tx, -5.5f * ty}},
+        {vertical, {(width - 0.5f) * tx, -5.5f * ty}},
+    };
+    borderShapes.clear();
+    for (const auto& border : borders) {
+        sf::RectangleShape shape(border.size);
+        shape.setPosition(border.position);
+        shape.setFillColor(sf::Color::Black);
+        shape.setOutlineThickness(0.f);
+        borderShapes.push_back(shape);
+    }
+}
+
+void Level::setUpPathFinder() {
+    pathFinder.setWorldSize(Vec2i(width, height));
+    pathFinder.setHeuristic(diagonalHeuristic);
+    pathFinder.setDirectionCount(PathGrid::MaxDirections);
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            updatePathWeight(column, row);
+        }
+    }
+}
+
+void Level::clear() {
+    blockedMap.clear();
+    tileMap.clear();
+    zoneMap.clear();
+    metaZoneMap.clear();
+    gameObjectMap.clear();
+    gameObjectSurfacesMap.clear();
+    // Employees are destroyed here.
+    tileContainer.reset();
+    zoneContainer.reset();
+    metaZoneContainer.clear();
+    // The lists only point into the containers: empty them before destroying.
+    gameObjectDoorContainer.clear();
+    gameObjectsNeedingTransport.clear();
+    gameObjectsNeedingSupply.clear();
+    gameObjectSurfacesContainer.clear();
+    gameObjectContainer.clear();
+    employeesMapEntryPoints.clear();
+    // The path-finding queue and the task chain are emptied here.
+    storeableItemAmounts.clear();
+    storedItems.clear();
+    itemsNeedingShippingPreparation.clear();
+    itemsReadyForShipping.clear();
+    // The active truck is dropped and the employee ids restart here.
+    GameObject::ResetIds();
+}
+
+void Level::update(float dt) {
+    updateMetaZones();
+    if (dt <= 0.f) {
+        return;
+    }
+    // The stock market, the applicant pool and the truck logistics advance here.
+    for (GameObjectDoor* door : gameObjectDoorContainer) {
+        door->update(dt);
+    }
+    // The employees act and the path-finding queue is worked off here.
+    sortObjects();
+}
+
+void Level::sortObjects() {
+    std::stable_sort(gameObjectContainer.begin(), gameObjectContainer.end(), drawnBefore);
+    std::stable_sort(gameObjectSurfacesContainer.begin(), gameObjectSurfacesContainer.end(),
+                     drawnBefore);
+}
+
+const sf::Font* Level::getFont() const {
+    return game == nullptr ? nullptr : &game->getFont();
+}

@@ -1,0 +1,78 @@
+#include "world/Level.hpp"
+
+#include "actors/GameObject.hpp"
+#include "app/Game.hpp"
+#include "world/MetaZone.hpp"
+#include "world/Zone.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+void Level::setViewSize(int viewWidthPixels, int viewHeightPixels) {
+    viewWidth = viewWidthPixels;
+    viewHeight = viewHeightPixels;
+}
+
+Level::CellRange Level::getVisibleCellRange() const {
+    CellRange range;
+    if (game == nullptr) {
+        range.endColumn = width;
+        range.endRow = height;
+        return range;
+    }
+    const sf::View& view = game->getWorldView();
+    const sf::Vector2f centre = view.getCenter();
+    const sf::Vector2f size = view.getSize();
+    const float left = viewWidth / 2 - size.x + centre.x;
+    const float top = viewHeight / 2 - size.y + centre.y;
+    // Two more columns and rows than the view shows, so nothing pops in at the far edges.
+    range.firstColumn = std::max(0, static_cast<int>(std::trunc(left / tileSizeX)));
+    range.endColumn =
+        std::min(width, static_cast<int>(std::trunc((left + size.x) / tileSizeX)) + 2);
+    range.firstRow = std::max(0, static_cast<int>(std::trunc(top / tileSizeY)));
+    range.endRow = std::min(height, static_cast<int>(std::trunc((top + size.y) / tileSizeY)) + 2);
+    return range;
+}
+
+void Level::forEachInDrawOrder(const std::function<void(const sf::Drawable&)>& visit) const {
+    // A merge of the containers, each already sorted by y; at equal y the floor
+    // object goes first so that what stands on it is drawn over it. Employees
+    // join as the third sequence, after surface objects at equal y.
+    auto floor = gameObjectContainer.begin();
+    auto surface = gameObjectSurfacesContainer.begin();
+    const auto floorEnd = gameObjectContainer.end();
+    const auto surfaceEnd = gameObjectSurfacesContainer.end();
+    while (floor != floorEnd || surface != surfaceEnd) {
+        const bool takeFloor =
+            surface == surfaceEnd ||
+            (floor != floorEnd && (*floor)->getPosition().y <= (*surface)->getPosition().y);
+        if (takeFloor) {
+            visit(**floor++);
+        } else {
+            visit(**surface++);
+        }
+    }
+}
+
+void Level::draw(sf::RenderTarget& target, sf::RenderStates states) const {
+    states.transform *= getTransform();
+    states.texture = texture;
+
+    if (tileContainer && zoneContainer) {
+        const CellRange range = getVisibleCellRange();
+        for (int row = range.firstRow; row < range.endRow; ++row) {
+            for (int column = range.firstColumn; column < range.endColumn; ++column) {
+                target.draw(tileContainer[cellIndex(column, row)], states);
+                target.draw(zoneContainer[cellIndex(column, row)], states);
+            }
+        }
+    }
+    for (const auto& metaZone : metaZoneContainer) {
+        target.draw(*metaZone, states);
+    }
+    forEachInDrawOrder([&](const sf::Drawable& drawable) { target.draw(drawable, states); });
+    // The active truck, its cargo display first, is drawn here.
+    for (const sf::RectangleShape& border : borderShapes) {
+        target.draw(border, states);
+    }
+}

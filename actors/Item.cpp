@@ -40,6 +40,7 @@ Item* Item::GetById(std::uint32_t id) {
 }
 
 void Item::ResetIds() {
+    registry.clear();
     maxId = 0;
 }
 

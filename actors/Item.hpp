@@ -32,8 +32,8 @@ public:
     Item& operator=(const Item&) = delete;
 
     static Item* GetById(std::uint32_t id);
-    // For a level that is cleared: the items are gone, so their ids may be
-    // handed out again. Any item still alive stays registered.
+    // Forgets every registered item and restarts the ids at 0; for a level
+    // that has just destroyed all of its items.
     static void ResetIds();
     static std::uint32_t GetMaxId() { return maxId; }
     static std::size_t GetRegisteredCount() { return registry.size(); }

@@ -171,3 +171,16 @@ TEST_F(ItemTest, AFailedLoadLeavesTheItemAsItWas) {
     EXPECT_EQ(Item::GetById(id), &item);
     EXPECT_EQ(Item::GetById(77), nullptr);
 }
+
+TEST_F(ItemTest, ResettingRestartsTheIdsAndASurvivorStaysHarmless) {
+    auto survivor = std::make_unique<Item>();
+    Item::ResetIds();
+    EXPECT_EQ(Item::GetRegisteredCount(), 0u);
+    EXPECT_EQ(Item::GetById(survivor->getId()), nullptr);
+    auto fresh = std::make_unique<Item>();
+    EXPECT_EQ(fresh->getId(), 0u);
+    EXPECT_EQ(Item::GetMaxId(), 1u);
+    // The survivor's end must not take the new item's entry with it.
+    survivor.reset();
+    EXPECT_EQ(Item::GetById(0), fresh.get());
+}

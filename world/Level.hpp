@@ -28,6 +28,7 @@ class Zone;
 namespace sf {
 class Font;
 class Texture;
+class View;
 } // namespace sf
 
 // The world: a grid of cells with parallel per-cell maps, the drawables of
@@ -111,8 +112,8 @@ public:
     float getZoom() const { return zoom; }
     void setZoom(float value) { zoom = value; }
     void setViewSize(int viewWidthPixels, int viewHeightPixels);
-    // All cells without a game, else those under the world view plus a margin.
-    CellRange getVisibleCellRange() const;
+    // The cells under the given view plus a margin; every cell without a view.
+    CellRange getVisibleCellRange(const sf::View* view) const;
     // Objects, surface objects (and employees) in the order they are drawn.
     void forEachInDrawOrder(const std::function<void(const sf::Drawable&)>& visit) const;
 

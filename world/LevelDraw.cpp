@@ -5,6 +5,8 @@
 #include "world/MetaZone.hpp"
 #include "world/Zone.hpp"
 
+#include <SFML/Graphics/View.hpp>
+
 #include <algorithm>
 #include <cmath>
 
@@ -13,16 +15,15 @@ void Level::setViewSize(int viewWidthPixels, int viewHeightPixels) {
     viewHeight = viewHeightPixels;
 }
 
-Level::CellRange Level::getVisibleCellRange() const {
+Level::CellRange Level::getVisibleCellRange(const sf::View* view) const {
     CellRange range;
-    if (game == nullptr) {
+    if (view == nullptr) {
         range.endColumn = width;
         range.endRow = height;
         return range;
     }
-    const sf::View& view = game->getWorldView();
-    const sf::Vector2f centre = view.getCenter();
-    const sf::Vector2f size = view.getSize();
+    const sf::Vector2f centre = view->getCenter();
+    const sf::Vector2f size = view->getSize();
     const float left = viewWidth / 2 - size.x + centre.x;
     const float top = viewHeight / 2 - size.y + centre.y;
     // Two more columns and rows than the view shows, so nothing pops in at the far edges.
@@ -59,7 +60,8 @@ void Level::draw(sf::RenderTarget& target, sf::RenderStates states) const {
     states.texture = texture;
 
     if (tileContainer && zoneContainer) {
-        const CellRange range = getVisibleCellRange();
+        const CellRange range =
+            getVisibleCellRange(game == nullptr ? nullptr : &game->getWorldView());
         for (int row = range.firstRow; row < range.endRow; ++row) {
             for (int column = range.firstColumn; column < range.endColumn; ++column) {
                 target.draw(tileContainer[cellIndex(column, row)], states);

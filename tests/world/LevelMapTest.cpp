@@ -100,7 +100,7 @@ TEST_F(LevelTest, BordersMaskEverythingAroundTheMap) {
 }
 
 TEST_F(LevelTest, WithoutAGameEveryCellIsDrawnAndThereIsNoFont) {
-    const Level::CellRange range = level->getVisibleCellRange();
+    const Level::CellRange range = level->getVisibleCellRange(nullptr);
     EXPECT_EQ(range.firstColumn, 0);
     EXPECT_EQ(range.endColumn, 80);
     EXPECT_EQ(range.firstRow, 0);

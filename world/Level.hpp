@@ -185,15 +185,15 @@ private:
 
     sf::Texture* texture;
     Game* game;
-    PathGrid pathFinder;
+    PathGrid pathFinder; // not saved: weights recomputed from the maps
     // The stock market slots in here.
     BankAccount bankAccount{20000.0};
     // The applicant pool, the truck logistics and the active truck slot in here.
-    int tileSizeX = 128;
-    int tileSizeY = 128;
+    int tileSizeX = 128; // not saved: the active tile size
+    int tileSizeY = 128; // not saved: the active tile size
     int width = 40;
     int height = 30;
-    int cellCount = 1200;
+    int cellCount = 1200; // not saved: width * height
     float zoom = 1.f;
     std::vector<bool> blockedMap;
     std::vector<TileType> tileMap;
@@ -201,8 +201,8 @@ private:
     std::vector<MetaZone*> metaZoneMap;
     std::vector<GameObjectType> gameObjectMap;
     std::vector<GameObjectType> gameObjectSurfacesMap;
-    int sidewalkRows = 1;
-    int streetLanes = 2;
+    int sidewalkRows = 1;                         // layout constant of the street, not saved
+    int streetLanes = 2;                          // layout constant of the street, not saved
     int viewWidth = 1280;                         // not saved: set by the game
     int viewHeight = 720;                         // not saved: set by the game
     std::vector<sf::RectangleShape> borderShapes; // not saved: rebuilt from the size

@@ -1,5 +1,7 @@
 #include "economy/BankAccount.hpp"
 
+#include "persist/ExactNumber.hpp"
+
 #include <cmath>
 #include <iomanip>
 #include <iostream>
@@ -49,7 +51,7 @@ std::string BankAccount::getBalanceText() const {
 }
 
 bool BankAccount::save(std::ostream& out) const {
-    out << "BankAccount " << RecordVersion << ' ' << balance;
+    out << "BankAccount " << RecordVersion << ' ' << GameParams::Save::Exact<double>{balance};
     return !out.fail();
 }
 

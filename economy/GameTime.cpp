@@ -1,6 +1,7 @@
 #include "economy/GameTime.hpp"
 
 #include "params/Seasons.hpp"
+#include "persist/ExactNumber.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -14,6 +15,7 @@ namespace {
 constexpr float RecordVersion = 0.1f;
 
 constexpr unsigned MinutesPerHour = 60;
+constexpr double MinuteTolerance = 1e-6;
 constexpr unsigned DaysPerSeason = 30;
 constexpr unsigned HoursPerDay = 24;
 
@@ -53,11 +55,13 @@ void GameTime::advance(sf::Time elapsed) {
     // a float would stop shrinking once it is large enough.
     const double seconds = std::max(0.0, static_cast<double>(elapsed.asMicroseconds()) / 1e6);
     const double minutes = seconds * minutesPerSecond * factor + remainder;
-    const double whole = std::floor(minutes);
+    // Frame times rarely add up exactly (0.3 is no binary fraction): a minute
+    // that is short by rounding noise alone still counts as passed.
+    const double whole = std::floor(minutes + MinuteTolerance);
     for (auto steps = static_cast<unsigned long long>(whole); steps > 0; --steps) {
         advanceOneMinute();
     }
-    remainder = static_cast<float>(minutes - whole);
+    remainder = static_cast<float>(std::max(0.0, minutes - whole));
 }
 
 void GameTime::advanceOneMinute() {
@@ -111,9 +115,10 @@ std::string GameTime::getInfoText() const {
 }
 
 bool GameTime::save(std::ostream& out) const {
-    out << "GAMETIME " << RecordVersion << ' ' << speedLevel << ' ' << total << ' ' << dayStartHour
-        << ' ' << dayEndHour << ' ' << year << ' ' << season << ' ' << day << ' ' << hour << ' '
-        << minute << ' ' << remainder;
+    using GameParams::Save::Exact;
+    out << "GAMETIME " << RecordVersion << ' ' << speedLevel << ' ' << Exact<float>{total} << ' '
+        << dayStartHour << ' ' << dayEndHour << ' ' << year << ' ' << season << ' ' << day << ' '
+        << hour << ' ' << minute << ' ' << Exact<float>{remainder};
     return !out.fail();
 }
 

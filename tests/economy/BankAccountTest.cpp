@@ -82,8 +82,8 @@ TEST(BankAccount, NegativeOrNonFiniteAmountsBookNothingAndKeepTheFlag) {
 }
 
 TEST(BankAccount, RecordRoundTrip) {
-    BankAccount account(1234567.25);
-    EXPECT_EQ(Record(account), "BankAccount 0.1 1.23457e+06");
+    BankAccount account(20000);
+    EXPECT_EQ(Record(account), "BankAccount 0.1 20000");
     BankAccount loaded;
     loaded.clearChanged();
     const auto result = LoadRecord(loaded, "BankAccount 0.1 -310.75");
@@ -91,6 +91,14 @@ TEST(BankAccount, RecordRoundTrip) {
     EXPECT_EQ(result.printed, "");
     EXPECT_DOUBLE_EQ(loaded.getBalance(), -310.75);
     EXPECT_TRUE(loaded.hasChanged());
+}
+
+TEST(BankAccount, ALargeBalanceKeepsItsCentsThroughASave) {
+    // Six significant digits once wrote 1234567.25 as 1.23457e+06.
+    const BankAccount account(1234567.25);
+    BankAccount loaded;
+    ASSERT_TRUE(LoadRecord(loaded, Record(account)).ok);
+    EXPECT_EQ(loaded.getBalance(), 1234567.25);
 }
 
 TEST(BankAccount, FailedLoadsReportAndChangeNothing) {

@@ -198,3 +198,23 @@ TEST(GameTime, FailedLoadsReportAndChangeNothing) {
         EXPECT_FALSE(clock.hasChanged()) << c.text;
     }
 }
+
+TEST(GameTime, FramesThatAddUpToWholeMinutesCountThemAll) {
+    // 200 frames of 0.3 game minutes: 0.3 is no binary fraction, and the
+    // rounding noise once cost the last minute.
+    GameTime clock;
+    for (int frame = 0; frame < 200; ++frame) {
+        clock.advance(sf::microseconds(150000));
+    }
+    EXPECT_EQ(clock.getTotal(), 60.f);
+    EXPECT_EQ(clock.getHour(), 10u);
+    EXPECT_EQ(clock.getMinute(), 0u);
+}
+
+TEST(GameTime, LongGamesKeepEveryMinuteThroughASave) {
+    GameTime clock;
+    const std::string text = "GAMETIME 0.1 1 1234567 9 17 1 0 1 9 7 0.25";
+    ASSERT_TRUE(LoadRecord(clock, text).ok);
+    EXPECT_EQ(clock.getTotal(), 1234567.f);
+    EXPECT_EQ(Record(clock), text);
+}

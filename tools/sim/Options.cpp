@@ -34,7 +34,7 @@ std::optional<SimOptions> ParseOptions(int argc, char** argv) {
             options.loadFile = argv[++i];
         } else if (word == "--frame-minutes" && hasValue && ParseNumber(argv[i + 1], number) &&
                    number > 0) {
-            options.frameMinutes = static_cast<float>(number);
+            options.frameMinutes = number;
             ++i;
         } else if (word == "--profile") {
             options.profile = true;

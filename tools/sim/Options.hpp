@@ -7,7 +7,7 @@
 struct SimOptions {
     std::optional<unsigned> seed;
     std::string loadFile;
-    float frameMinutes = 0.3f; // the top speed at 60 frames per second
+    double frameMinutes = 0.3; // the top speed at 60 frames per second
     bool profile = false;
     std::vector<std::string> scripts;
 };

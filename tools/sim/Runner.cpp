@@ -116,7 +116,7 @@ bool Runner::readInt(const Line& line, std::size_t index, int& value) const {
     return (stream >> value) && stream.eof();
 }
 
-bool Runner::readFloat(const Line& line, std::size_t index, float& value) const {
+bool Runner::readNumber(const Line& line, std::size_t index, double& value) const {
     if (index >= line.words.size())
         return false;
     std::istringstream stream(line.words[index]);

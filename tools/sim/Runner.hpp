@@ -39,7 +39,7 @@ private:
     void refuse(const Line& line);
 
     bool readInt(const Line& line, std::size_t index, int& value) const;
-    bool readFloat(const Line& line, std::size_t index, float& value) const;
+    bool readNumber(const Line& line, std::size_t index, double& value) const;
     bool hasWords(const Line& line, std::size_t least, std::size_t most) const;
     // Acts on every cell of the rectangle named from word `first` on, row by
     // row; each cell the game refuses counts as one refused action.
@@ -54,7 +54,7 @@ private:
     int commandRun(const Line& line);
     int commandExpect(const Line& line);
 
-    void advanceFrame(float minutes);
+    void advanceFrame(double minutes);
 
     SimOptions options;
     GameTime clock;

@@ -91,21 +91,23 @@ int Runner::commandDemolish(const Line& line) {
 }
 
 int Runner::commandRun(const Line& line) {
-    float minutes = 0;
-    if (!hasWords(line, 2, 2) || !readFloat(line, 1, minutes) || !(minutes >= 0) ||
+    double minutes = 0;
+    if (!hasWords(line, 2, 2) || !readNumber(line, 1, minutes) || !(minutes >= 0) ||
         !std::isfinite(minutes))
         return fail(line, "usage: run MINUTES");
+    // Counted in double with a little slack, so that 60 minutes in frames of
+    // 0.3 are 200 whole frames and not 199 and a sliver.
     const double frame = options.frameMinutes;
-    const long long wholeFrames = static_cast<long long>(std::floor(minutes / frame));
+    const auto wholeFrames = static_cast<long long>(std::floor(minutes / frame + 1e-9));
     for (long long i = 0; i < wholeFrames; ++i)
-        advanceFrame(static_cast<float>(frame));
-    const double rest = minutes - wholeFrames * frame;
+        advanceFrame(frame);
+    const double rest = minutes - static_cast<double>(wholeFrames) * frame;
     if (rest > 1e-6)
-        advanceFrame(static_cast<float>(rest));
+        advanceFrame(rest);
     return SimOk;
 }
 
-void Runner::advanceFrame(float minutes) {
+void Runner::advanceFrame(double minutes) {
     // The clock turns real time into game minutes at its speed level; hand it
     // the real time that makes exactly these minutes at level 1.
     const double minutesPerSecond = clock.getMinutesPerSecond() * clock.getSpeedFactor();

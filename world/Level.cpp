@@ -24,6 +24,11 @@ bool drawnBefore(const std::unique_ptr<GameObject>& a, const std::unique_ptr<Gam
     return pa.x < pb.x;
 }
 
+// Without any clock the game is taken to be at its first minute.
+float minutesOn(const GameTime* clock) {
+    return clock == nullptr ? 0.f : clock->getTotal();
+}
+
 } // namespace
 
 Level::Level(Game* owner, sf::Texture* atlas, const std::string& fileName)
@@ -78,7 +83,8 @@ void Level::buildNewMap() {
     const int sidewalkRow = height - 2 * streetLanes - sidewalkRows - 1;
     employeesMapEntryPoints.emplace_back(-1, sidewalkRow);
     employeesMapEntryPoints.emplace_back(width, sidewalkRow);
-    // The stock market's first update (time step 0) runs here.
+    // Draws the market's first targets without letting time pass.
+    stockMarket.update(0.f, minutesOn(getGameTime()));
 }
 
 void Level::layStreet() {
@@ -195,7 +201,8 @@ void Level::update(float dt) {
     if (dt <= 0.f) {
         return;
     }
-    // The stock market, the applicant pool and the truck logistics advance here.
+    stockMarket.update(dt, minutesOn(getGameTime()));
+    // The applicant pool and the truck logistics advance here.
     for (GameObjectDoor* door : gameObjectDoorContainer) {
         door->update(dt);
     }
@@ -211,4 +218,8 @@ void Level::sortObjects() {
 
 const sf::Font* Level::getFont() const {
     return game == nullptr ? nullptr : &game->getFont();
+}
+
+const GameTime* Level::getGameTime() const {
+    return game == nullptr ? attachedClock : &game->getGameTime();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "economy/BankAccount.hpp"
+#include "economy/StockMarket.hpp"
 #include "params/Enums.hpp"
 #include "world/PathGrid.hpp"
 #include "world/Tile.hpp"
@@ -21,6 +22,7 @@
 class Game;
 class GameObject;
 class GameObjectDoor;
+class GameTime;
 class Item;
 class MetaZone;
 class Zone;
@@ -86,6 +88,12 @@ public:
 
     BankAccount& getBankAccount() { return bankAccount; }
     const BankAccount& getBankAccount() const { return bankAccount; }
+    StockMarket& getStockMarket() { return stockMarket; }
+    const StockMarket& getStockMarket() const { return stockMarket; }
+    // The game's clock; without a game the attached one (the headless
+    // runner's), else null. Its total keys the market's buy-price history.
+    const GameTime* getGameTime() const;
+    void attachClock(const GameTime* clock) { attachedClock = clock; }
     const PathGrid& getPathFinder() const { return pathFinder; }
     const std::vector<sf::Vector2i>& getEntryPoints() const { return employeesMapEntryPoints; }
     const std::vector<sf::RectangleShape>& getBorderShapes() const { return borderShapes; }
@@ -185,8 +193,10 @@ private:
 
     sf::Texture* texture;
     Game* game;
+    // Not saved: the clock of a caller that has no game.
+    const GameTime* attachedClock = nullptr;
     PathGrid pathFinder; // not saved: weights recomputed from the maps
-    // The stock market slots in here.
+    StockMarket stockMarket;
     BankAccount bankAccount{20000.0};
     // The applicant pool, the truck logistics and the active truck slot in here.
     int tileSizeX = 128; // not saved: the active tile size

@@ -49,5 +49,5 @@ bool IsLaterReportKey(const std::string& key) {
     for (const char* later : exact)
         if (key == later)
             return true;
-    return key.rfind("market.", 0) == 0;
+    return false;
 }

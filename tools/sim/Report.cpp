@@ -26,6 +26,12 @@ std::string Money(double value) {
     return out.str();
 }
 
+void AddPrices(std::map<std::string, std::string>& report, const std::string& prefix,
+               const std::map<ItemType, float>& prices) {
+    for (const auto& [type, price] : prices)
+        report[prefix + SimNames::ItemName(type)] = Money(price);
+}
+
 void AddCounts(std::map<std::string, std::string>& report, const std::string& prefix,
                const std::map<ItemType, unsigned>& counts) {
     for (const auto& [type, count] : counts)
@@ -63,6 +69,8 @@ std::map<std::string, std::string> Runner::report() {
     AddCounts(report, "storeable.", level->getStoreableItemAmounts());
     AddCounts(report, "needing_shipping.", level->getItemsNeedingShippingPreparation());
     AddCounts(report, "ready_for_shipping.", level->getItemsReadyForShipping());
+    AddPrices(report, "market.buy.", level->getStockMarket().getItemBuyPrices());
+    AddPrices(report, "market.sell.", level->getStockMarket().getItemSellPrices());
     report["refused"] = Text(refused);
     if (options.profile) {
         double sum = 0;

@@ -32,7 +32,10 @@ std::vector<std::string> SplitWords(const std::string& text) {
 } // namespace
 
 Runner::Runner(const SimOptions& options)
-    : options(options), level(std::make_unique<Level>(nullptr, nullptr, "")) {}
+    : options(options), level(std::make_unique<Level>(nullptr, nullptr, "")) {
+    // The market keys its buy-price history by this clock's total.
+    level->attachClock(&clock);
+}
 
 Runner::~Runner() = default;
 

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+class Game;
+
+// The game's side of the toolkit. Buttons and menus name what they want done;
+// the game binds each action to its own function when it starts, so the
+// toolkit never needs to know the Game, and tests can bind stand-ins.
+enum MenuAction : int {
+    ActionNone = 0,
+    ActionOpenMainMenu,
+    ActionOpenSaveMenu,
+    ActionOpenLoadMenu,
+    ActionQuitGame,
+    ActionCloseTopMenu,
+    ActionLoadSelectedGame,
+    ActionSaveUnderName,
+    ActionApplyRecipe,
+    ActionBuyChosen,
+    ActionSellChosen,
+    ActionTogglePrices,
+    ActionHireApplicant,
+    ActionDismissEmployee,
+    ActionCount,
+};
+
+using MenuCallback = std::function<void(Game*)>;
+using MenuTooltipSink = std::function<void(const std::string&)>;
+
+namespace MenuBindings {
+
+// An out-of-range action or an empty function leaves the action unbound.
+void Bind(MenuAction action, MenuCallback callback);
+// Runs the bound function; an unbound action does nothing.
+void Run(MenuAction action, Game* game);
+bool IsBound(MenuAction action);
+
+// Where a menu's tooltip text goes: the application's tooltip.
+void BindTooltip(MenuTooltipSink sink);
+void ShowTooltip(const std::string& text);
+
+// Forgets every binding.
+void Reset();
+
+} // namespace MenuBindings

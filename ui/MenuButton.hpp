@@ -1,0 +1,56 @@
+#pragma once
+
+#include "ui/MenuBindings.hpp"
+#include "ui/MenuHandlers.hpp"
+#include "ui/RoundedRectangleShape.hpp"
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Text.hpp>
+
+// A rounded panel with a centred caption. Its kind fixes the caption and the
+// action (see MenuButtonKind). The caption is measured when the kind is set:
+// with a loaded font that needs a window.
+class MenuButton : public virtual MenuElementHandlerClick, public virtual MenuElementHandlerHover {
+public:
+    // The font is referred to, not copied: it must outlive the button.
+    MenuButton(MenuElement* parent, Game* game, const sf::Font& font, int kind);
+
+    // Sets caption, action and look, then fits the button to the caption.
+    void setKind(int newKind);
+    int getKind() const { return kind; }
+    // Replaces the kind's action, for buttons a dialog wires up itself.
+    void setCallback(MenuCallback newCallback);
+    void fitToText();
+    std::string getCaption() const;
+
+    void onMousePressed(Game* game) override;
+    void onMouseReleased(Game* game) override;
+    void onHoverEnter() override;
+    void onHoverLeave() override;
+
+    sf::Vector2f getSize() const override { return sf::Vector2f(width, height); }
+    // Keeps the caption centred.
+    void setSize(float newWidth, float newHeight) override;
+    void setVisible(bool isVisible) override { visible = isVisible; }
+    bool isVisible() const override { return visible; }
+    sf::Color getFillColor() const { return background.getFillColor(); }
+
+    static const sf::Color NormalColor;
+    static const sf::Color HoverColor;
+    static const sf::Color PressedColor;
+
+protected:
+    void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
+
+private:
+    MenuCallback callback;
+    bool visible = true;
+    int kind = 0;
+    Game* game;
+    sf::RoundedRectangleShape background;
+    sf::Text caption;
+    float width = 0.f;
+    float height = 0.f;
+    float paddingX = 6.f;
+    float paddingY = 6.f;
+};

@@ -1,0 +1,29 @@
+#include "ui/MenuButtonKind.hpp"
+
+namespace {
+
+const MenuButtonKindInfo ButtonKinds[ButtonKindCount] = {
+    // The main menu's caption has always been spelled this way.
+    {"Hautpmenü", ActionOpenMainMenu},        {"Spielstand speichern", ActionOpenSaveMenu},
+    {"Spielstand laden", ActionOpenLoadMenu}, {"Spiel verlassen", ActionQuitGame},
+    {"Menü schließen", ActionCloseTopMenu},   {"Spielstand laden", ActionLoadSelectedGame},
+    {"Abbrechen", ActionCloseTopMenu},        {"Spielstand speichern", ActionSaveUnderName},
+    {"Abbrechen", ActionCloseTopMenu},        {"Übernehmen", ActionApplyRecipe},
+    {"Abbrechen", ActionCloseTopMenu},        {"Kaufen", ActionBuyChosen},
+    {"Abbrechen", ActionCloseTopMenu},        {"Verkaufen", ActionSellChosen},
+    {"Abbrechen", ActionCloseTopMenu},        {"Preise umschalten", ActionTogglePrices},
+    {"Schließen", ActionCloseTopMenu},        {"Alle anzeigen", ActionNone},
+    {"Alle ausblenden", ActionNone},          {"Einstellen", ActionHireApplicant},
+    {"Schließen", ActionCloseTopMenu},        {"Entlassen", ActionDismissEmployee},
+    {"Schließen", ActionCloseTopMenu},        {"Schließen", ActionCloseTopMenu},
+};
+
+const MenuButtonKindInfo UnknownKind = {"UNKNOWN BUTTON", ActionNone};
+
+} // namespace
+
+const MenuButtonKindInfo& GetButtonKindInfo(int kind) {
+    if (kind < 0 || kind >= ButtonKindCount)
+        return UnknownKind;
+    return ButtonKinds[kind];
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ui/MenuBindings.hpp"
+
+// Which button of which dialog; fixes the caption and the action. Any other
+// value makes an "UNKNOWN BUTTON" that does nothing.
+enum MenuButtonKind : int {
+    ButtonMainMenu = 0,
+    ButtonOpenSaveMenu = 1,
+    ButtonOpenLoadMenu = 2,
+    ButtonQuitGame = 3,
+    ButtonCloseMainMenu = 4,
+    ButtonLoadGame = 5,
+    ButtonCancelLoad = 6,
+    ButtonSaveGame = 7,
+    ButtonCancelSave = 8,
+    ButtonApplyRecipe = 9,
+    ButtonCancelRecipe = 10,
+    ButtonBuy = 11,
+    ButtonCancelBuy = 12,
+    ButtonSell = 13,
+    ButtonCancelSell = 14,
+    ButtonTogglePrices = 15,
+    ButtonClosePrices = 16,
+    ButtonShowAll = 17,
+    ButtonHideAll = 18,
+    ButtonHire = 19,
+    ButtonCloseLabourMarket = 20,
+    ButtonDismiss = 21,
+    ButtonCloseEmployee = 22,
+    ButtonCloseStaff = 23,
+    ButtonKindCount = 24,
+};
+
+struct MenuButtonKindInfo {
+    const char* caption; // UTF-8
+    MenuAction action;
+};
+
+// The caption and action of a kind; the unknown entry for any other value.
+const MenuButtonKindInfo& GetButtonKindInfo(int kind);

@@ -1,9 +1,11 @@
 #include "actors/GameObject.hpp"
 
+#include "actors/RecipeTable.hpp"
 #include "params/Graphics.hpp"
 #include "params/Rules.hpp"
-#include "params/Texts.hpp"
 #include "world/Level.hpp"
+
+#include <cmath>
 
 int GameObject::maxId = 0;
 std::map<int, GameObject*> GameObject::registry;
@@ -20,6 +22,11 @@ int turnClockwise(int direction, int quarterTurns) {
 }
 
 int quarterTurnsOf(float rotation) {
+    // Whole turns change nothing, and subtracting 90 from a huge angle one
+    // step at a time would never end.
+    if (rotation > 360.f) {
+        rotation = std::fmod(rotation, 360.f);
+    }
     int turns = 0;
     while (rotation > 45.f) {
         rotation -= 90.f;
@@ -60,10 +67,19 @@ TaskType usageTaskFor(GameObjectType type) {
 } // namespace
 
 GameObject::GameObject() : id(maxId++) {
-    registry[id] = this;
+    registerId();
 }
 
 GameObject::~GameObject() {
+    unregisterId();
+}
+
+void GameObject::registerId() {
+    registry[id] = this;
+}
+
+void GameObject::unregisterId() {
+    // A loaded object may have taken over the id of another; only our own entry goes.
     auto entry = registry.find(id);
     if (entry != registry.end() && entry->second == this) {
         registry.erase(entry);
@@ -94,6 +110,12 @@ void GameObject::init(sf::Texture* atlas, Level* owner, GameObject* partnerObjec
     usageTaskType = usageTaskFor(objType);
     placeOnCell(atlas, GameParams::Graphics::GetTexture(objType), column, row, rotation);
     computeUsage(column, row, rotation);
+    availableRecipes.clear();
+    if (producer) {
+        availableRecipes = GameParams::GetRecipeNumbers();
+    }
+    rebuildProductIcon();
+    rebuildProgressBar();
 }
 
 void GameObject::computeUsage(int column, int row, float rotation) {
@@ -125,8 +147,4 @@ void GameObject::computeUsage(int column, int row, float rotation) {
     } else if (usageFacingRule == 6 && partner != nullptr) {
         userFacing = partner->userFacing;
     }
-}
-
-std::string GameObject::getInfo() const {
-    return "Typ: " + GameParams::Texts::GetObjectTypeName(objType);
 }

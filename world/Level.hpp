@@ -168,6 +168,14 @@ public:
     void readyForShippingTaken(ItemType type);
     bool storeItem(std::unique_ptr<Item> item);
 
+    // --- Objects needing transport (LevelTransport.cpp) -------------------
+    // The objects whose ingredients are to be brought or output fetched.
+    void addToTransportList(GameObject* object);
+    void removeFromTransportList(GameObject* object);
+    const std::vector<GameObject*>& getGameObjectsNeedingTransport() const {
+        return gameObjectsNeedingTransport;
+    }
+
 private:
     static constexpr int NewGameWidth = 80;
     static constexpr int NewGameHeight = 60;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/MenuBindings.hpp"
+#include "ui/MenuButtonKind.hpp"
 #include "ui/MenuHandlers.hpp"
 #include "ui/RoundedRectangleShape.hpp"
 

@@ -1,5 +1,6 @@
 #include "world/Level.hpp"
 
+#include "actors/Employee.hpp"
 #include "actors/GameObject.hpp"
 #include "actors/GameObjectDoor.hpp"
 #include "app/Game.hpp"
@@ -49,7 +50,7 @@ Level::Level(Game* owner, sf::Texture* atlas, const std::string& fileName)
         buildNewMap();
     }
 
-    // The applicant pool is filled here.
+    applicantPool.fill();
     centreWorldView();
     resetBorderShapes();
     setUpPathFinder();
@@ -176,7 +177,10 @@ void Level::clear() {
     metaZoneMap.clear();
     gameObjectMap.clear();
     gameObjectSurfacesMap.clear();
-    // Employees are destroyed here.
+    // Nothing outlives the level's objects that could still point at them.
+    employees.clear();
+    // Applicants hold ids too: they go with the registry they are in.
+    applicantPool.clear();
     tileContainer.reset();
     zoneContainer.reset();
     metaZoneContainer.clear();
@@ -192,8 +196,9 @@ void Level::clear() {
     storedItems.clear();
     itemsNeedingShippingPreparation.clear();
     itemsReadyForShipping.clear();
-    // The active truck is dropped and the employee ids restart here.
+    // The active truck is dropped here.
     GameObject::ResetIds();
+    Employee::ResetIds();
 }
 
 void Level::update(float dt) {
@@ -202,11 +207,13 @@ void Level::update(float dt) {
         return;
     }
     stockMarket.update(dt, minutesOn(getGameTime()));
-    // The applicant pool and the truck logistics advance here.
+    applicantPool.update(dt);
+    // The truck logistics advance here.
     for (GameObjectDoor* door : gameObjectDoorContainer) {
         door->update(dt);
     }
-    // The employees act and the path-finding queue is worked off here.
+    updateEmployees(dt);
+    // The path-finding queue is worked off here.
     sortObjects();
 }
 
@@ -214,6 +221,7 @@ void Level::sortObjects() {
     std::stable_sort(gameObjectContainer.begin(), gameObjectContainer.end(), drawnBefore);
     std::stable_sort(gameObjectSurfacesContainer.begin(), gameObjectSurfacesContainer.end(),
                      drawnBefore);
+    sortEmployees();
 }
 
 const sf::Font* Level::getFont() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "actors/ApplicantPool.hpp"
 #include "economy/BankAccount.hpp"
 #include "economy/StockMarket.hpp"
 #include "params/Enums.hpp"
@@ -14,6 +15,7 @@
 #include <SFML/System/Vector2.hpp>
 
 #include <functional>
+#include <list>
 #include <map>
 #include <memory>
 #include <string>
@@ -25,6 +27,7 @@ class GameObjectDoor;
 class GameTime;
 class Item;
 class MetaZone;
+class Task;
 class Zone;
 
 namespace sf {
@@ -37,7 +40,8 @@ class View;
 // every cell and everything placed on it. Its definitions are split by
 // concern: Level.cpp (lifetime, update), LevelDraw.cpp, LevelQueries.cpp,
 // LevelBuilding.cpp (tools, prices), LevelObjects.cpp (map writers),
-// LevelZones.cpp and LevelStorage.cpp (zones, meta-zones, item counts).
+// LevelZones.cpp and LevelStorage.cpp (zones, meta-zones, item counts),
+// LevelEmployees.cpp (staff, wages, the employee's side of the dispatch).
 class Level : public sf::Drawable, public sf::Transformable {
 public:
     // Cells from left to right and top to bottom; an inclusive-exclusive box.
@@ -116,6 +120,38 @@ public:
         return itemsReadyForShipping;
     }
 
+    // --- Employees (LevelEmployees.cpp) ----------------------------------
+    const std::vector<std::unique_ptr<Employee>>& getEmployees() const { return employees; }
+    ApplicantPool& getApplicantPool() { return applicantPool; }
+    const ApplicantPool& getApplicantPool() const { return applicantPool; }
+    // Puts the employee (a new random worker when null) on a random entry
+    // point, from where it walks onto the map.
+    bool addEmployee(std::unique_ptr<Employee> employee = nullptr);
+    // Takes the applicant out of the pool and employs it; false out of range.
+    bool hireApplicant(std::size_t index);
+    // Releases what the employee holds (tiles, bookings, path requests,
+    // carried goods) before it is destroyed.
+    bool removeEmployee(std::size_t index);
+    void payWages();
+    // Units the employees are carrying right now.
+    unsigned carriedUnits() const;
+
+    // --- The employee's side of the work dispatch (LevelEmployees.cpp) ----
+    // True when a path request was queued; noWork when no need can be served.
+    bool requestWork(Employee* employee, bool& noWork);
+    // placeMarker: an object type, ZoneMarker for a zone cell, TruckMarker.
+    std::unique_ptr<Item> pickUpItem(GameObjectType placeMarker, ItemType itemType, int column,
+                                     int row);
+    // On success the place owns the item; on failure the caller keeps it.
+    bool deliverCarriedItem(GameObjectType placeMarker, std::unique_ptr<Item>& item, int column,
+                            int row);
+    // A finished task: what a usage task held at the employee's cell goes.
+    void cancelTask(const Task& task, int column, int row);
+    // Undoes the bookings of a chain an employee gives up.
+    void cancelTasks(const std::list<Task>& tasks);
+    static constexpr GameObjectType ZoneMarker = static_cast<GameObjectType>(9);
+    static constexpr GameObjectType TruckMarker = static_cast<GameObjectType>(11);
+
     // --- View (LevelDraw.cpp) ---------------------------------------------
     float getZoom() const { return zoom; }
     void setZoom(float value) { zoom = value; }
@@ -189,6 +225,10 @@ private:
     void refreshTile(int column, int row);
     void refreshZone(int column, int row);
     void sortObjects();
+    // Update step 7 and the employees' part of step 9 (LevelEmployees.cpp).
+    void updateEmployees(float dt);
+    void sortEmployees();
+    std::string employeeInfoAt(float x, float y) const;
 
     // Map writers (LevelObjects.cpp).
     void notifyMetaZonesAround(int column, int row);
@@ -206,7 +246,8 @@ private:
     PathGrid pathFinder; // not saved: weights recomputed from the maps
     StockMarket stockMarket;
     BankAccount bankAccount{20000.0};
-    // The applicant pool, the truck logistics and the active truck slot in here.
+    ApplicantPool applicantPool; // not saved: a loaded game gets new applicants
+    // The truck logistics and the active truck slot in here.
     int tileSizeX = 128; // not saved: the active tile size
     int tileSizeY = 128; // not saved: the active tile size
     int width = 40;
@@ -230,7 +271,7 @@ private:
     std::vector<std::unique_ptr<GameObject>> gameObjectContainer;
     std::vector<std::unique_ptr<GameObject>> gameObjectSurfacesContainer;
     std::vector<GameObjectDoor*> gameObjectDoorContainer; // not saved: the doors among the objects
-    // The employees slot in here.
+    std::vector<std::unique_ptr<Employee>> employees;
     std::vector<sf::Vector2i> employeesMapEntryPoints;
     // The path-finding queue and the task chain being assembled slot in here.
     std::vector<GameObject*> gameObjectsNeedingTransport;

@@ -1,5 +1,6 @@
 #include "world/Level.hpp"
 
+#include "actors/Employee.hpp"
 #include "actors/GameObject.hpp"
 #include "app/Game.hpp"
 #include "world/MetaZone.hpp"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 void Level::setViewSize(int viewWidthPixels, int viewHeightPixels) {
     viewWidth = viewWidthPixels;
@@ -36,21 +38,26 @@ Level::CellRange Level::getVisibleCellRange(const sf::View* view) const {
 }
 
 void Level::forEachInDrawOrder(const std::function<void(const sf::Drawable&)>& visit) const {
-    // A merge of the containers, each already sorted by y; at equal y the floor
-    // object goes first so that what stands on it is drawn over it. Employees
-    // join as the third sequence, after surface objects at equal y.
+    // A merge of the three containers, each already sorted by y; at equal y the
+    // floor object goes first so that what stands on it is drawn over it, and
+    // an employee last, in front of both.
     auto floor = gameObjectContainer.begin();
     auto surface = gameObjectSurfacesContainer.begin();
+    auto employee = employees.begin();
     const auto floorEnd = gameObjectContainer.end();
     const auto surfaceEnd = gameObjectSurfacesContainer.end();
-    while (floor != floorEnd || surface != surfaceEnd) {
-        const bool takeFloor =
-            surface == surfaceEnd ||
-            (floor != floorEnd && (*floor)->getPosition().y <= (*surface)->getPosition().y);
-        if (takeFloor) {
+    const auto employeeEnd = employees.end();
+    constexpr float Last = std::numeric_limits<float>::infinity();
+    while (floor != floorEnd || surface != surfaceEnd || employee != employeeEnd) {
+        const float floorY = floor != floorEnd ? (*floor)->getPosition().y : Last;
+        const float surfaceY = surface != surfaceEnd ? (*surface)->getPosition().y : Last;
+        const float employeeY = employee != employeeEnd ? (*employee)->getPosition().y : Last;
+        if (floor != floorEnd && floorY <= surfaceY && floorY <= employeeY) {
             visit(**floor++);
-        } else {
+        } else if (surface != surfaceEnd && surfaceY <= employeeY) {
             visit(**surface++);
+        } else {
+            visit(**employee++);
         }
     }
 }

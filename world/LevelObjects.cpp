@@ -1,5 +1,6 @@
 #include "world/Level.hpp"
 
+#include "actors/Employee.hpp"
 #include "actors/GameObject.hpp"
 #include "actors/GameObjectDoor.hpp"
 #include "params/Rules.hpp"
@@ -147,4 +148,7 @@ void Level::forgetObject(const GameObject* object) {
     drop(gameObjectDoorContainer);
     drop(gameObjectsNeedingTransport);
     drop(gameObjectsNeedingSupply);
+    for (const auto& employee : employees) {
+        employee->forgetObject(object);
+    }
 }

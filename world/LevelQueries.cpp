@@ -68,13 +68,10 @@ Tile* Level::getTileAt(int column, int row) const {
 }
 
 std::string Level::tooltipText(float x, float y, int column, int row) const {
-    (void)x;
-    (void)y;
     if (!isInMap(column, row)) {
         return "";
     }
-    std::string text;
-    // The description of an employee within half a cell of (x, y) comes first.
+    std::string text = employeeInfoAt(x, y);
     if (getSurfaceObjectType(column, row) != ObjectNone) {
         if (GameObject* object = objectAt(gameObjectSurfacesContainer, column, row)) {
             text += object->getInfo();

@@ -201,6 +201,17 @@ bool Zone::setItemInRetrieval(ItemType itemType, unsigned& amount) {
     return true;
 }
 
+bool Zone::cancelRetrieval(ItemType itemType) {
+    if (!holdsRealType() || storedType != itemType || amountInRetrieval == 0) {
+        return false;
+    }
+    --amountInRetrieval;
+    if (isKind(ZoneStorage)) {
+        level->addStored(itemType, 1);
+    }
+    return true;
+}
+
 std::unique_ptr<Item> Zone::retrieveItem(ItemType itemType, unsigned& amount) {
     if (itemType != storedType || amount == 0 || storedAmount < amount) {
         return nullptr;

@@ -41,6 +41,8 @@ public:
     // zone owns the item; on failure the caller keeps it.
     bool deliverItem(std::unique_ptr<Item>&& item, unsigned& amount);
     bool setItemInRetrieval(ItemType itemType, unsigned& amount);
+    // Takes back one promise of setItemInRetrieval: a carrier gave up.
+    bool cancelRetrieval(ItemType itemType);
     // Takes one promised item out (amount must be 1); null if there is none.
     std::unique_ptr<Item> retrieveItem(ItemType itemType, unsigned& amount);
 

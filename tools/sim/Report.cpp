@@ -58,6 +58,9 @@ std::map<std::string, std::string> Runner::report() {
     report["hour"] = Text(clock.getHour());
     report["minute"] = Text(clock.getMinute());
     report["balance"] = Money(level->getBankAccount().getBalance());
+    report["employees"] = Text(level->getEmployees().size());
+    report["applicants"] = Text(level->getApplicantPool().size());
+    report["carried"] = Text(level->carriedUnits());
     report["objects"] = Text(level->getGameObjects().size());
     report["surface_objects"] = Text(level->getSurfaceObjects().size());
     report["doors"] = Text(level->getDoors().size());

@@ -10,8 +10,7 @@
 namespace {
 
 // Commands and report keys whose systems this build does not have yet.
-const char* const LaterCommands[] = {"hire", "dismiss", "priorities", "recipe",
-                                     "buy",  "sell",    "save",       "load"};
+const char* const LaterCommands[] = {"buy", "sell", "save", "load"};
 
 bool IsLaterCommand(const std::string& word) {
     for (const char* later : LaterCommands)
@@ -84,6 +83,14 @@ int Runner::runLine(const Line& line) {
         return commandDemolish(line);
     if (command == "run")
         return commandRun(line);
+    if (command == "hire")
+        return commandHire(line);
+    if (command == "dismiss")
+        return commandDismiss(line);
+    if (command == "priorities")
+        return commandPriorities(line);
+    if (command == "recipe")
+        return commandRecipe(line);
     if (command == "expect")
         return commandExpect(line);
     if (command == "report") {

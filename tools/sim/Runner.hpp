@@ -52,6 +52,11 @@ private:
     int commandObject(const Line& line);
     int commandDemolish(const Line& line);
     int commandRun(const Line& line);
+    // The staff and the machines (RunnerStaff.cpp).
+    int commandHire(const Line& line);
+    int commandDismiss(const Line& line);
+    int commandPriorities(const Line& line);
+    int commandRecipe(const Line& line);
     int commandExpect(const Line& line);
 
     void advanceFrame(double minutes);

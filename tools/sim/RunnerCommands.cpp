@@ -117,4 +117,6 @@ void Runner::advanceFrame(double minutes) {
     level->update(static_cast<float>(elapsed.asSeconds() * minutesPerSecond));
     if (options.profile)
         updateMicroseconds.push_back(timer.getElapsedTime().asMicroseconds());
+    if (clock.dayPassed())
+        level->payWages();
 }

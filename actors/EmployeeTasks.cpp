@@ -1,0 +1,236 @@
+// The task loop and the handlers that do not walk or use objects: waiting,
+// idling, picking up and delivering.
+
+#include "actors/Employee.hpp"
+
+#include "actors/GameObject.hpp"
+#include "params/Texts.hpp"
+#include "world/Level.hpp"
+
+#include <iostream>
+#include <iterator>
+
+namespace {
+
+bool isRealItemType(ItemType type) {
+    return type != ItemNone && type != static_cast<ItemType>(-1);
+}
+
+} // namespace
+
+void Employee::receiveTasks(std::vector<Task> newTasks) {
+    if (!newTasks.empty() && newTasks.back().getTask() == TaskPickUp) {
+        std::cout << "Employee::receiveTasks() - Letzter Task in übergebenem Vector ist: "
+                     "TaskPickUp! Darf NIEMALS vorkommen, da dann das aufzunehmende Item nie "
+                     "mehr abgelegt wird!!!"
+                  << std::endl;
+    }
+    // What came before the wait stays in front; the new chain takes the wait's place.
+    std::list<Task> kept;
+    while (!tasks.empty() && tasks.front().getTask() != TaskWait) {
+        kept.splice(kept.end(), tasks, tasks.begin());
+    }
+    if (!tasks.empty()) {
+        tasks.pop_front();
+    }
+    tasks.insert(tasks.begin(), newTasks.begin(), newTasks.end());
+    tasks.splice(tasks.begin(), kept);
+    occupyingTile = true;
+}
+
+void Employee::requestWorkIfIdle(float dt) {
+    if (!tasks.empty() || level == nullptr) {
+        return;
+    }
+    bool noWork = false;
+    if (level->requestWork(this, noWork)) {
+        // Holds the frame until the path search answers.
+        tasks.emplace_back(texture, TaskWait, static_cast<NeedType>(0), ObjectNone, ItemNone, 0, 0,
+                           0, 0);
+    } else if (noWork) {
+        handleTaskIdle(dt);
+    }
+}
+
+void Employee::handleCurrentTask(float dt) {
+    while (dt > 0.f && !tasks.empty()) {
+        // A copy: handlers may add tasks in front of it.
+        const Task task = tasks.front();
+        bool finished = false;
+        switch (task.getTask()) {
+        case TaskIdle:
+            finished = handleTaskIdle(dt);
+            break;
+        case TaskWait:
+            dt = 0.f;
+            break;
+        case TaskWalk:
+            finished = handleTaskWalk(dt, task);
+            break;
+        case TaskWork:
+            finished = handleTaskWork(dt, task);
+            break;
+        case TaskEat:
+            finished = handleTaskUse(dt, task, NeedFood, eatingTimer);
+            break;
+        case TaskToilet:
+            finished = handleTaskUse(dt, task, NeedToilet, toiletTimer);
+            break;
+        case TaskCoffee:
+            finished = handleTaskUse(dt, task, NeedCoffee, coffeeTimer);
+            break;
+        case TaskPickUp:
+            finished = handleTaskPickUp(task);
+            break;
+        case TaskDeliver:
+            finished = handleTaskDeliver(task);
+            break;
+        default:
+            std::cout << "Employee::handleCurrentTask() - Unbekannter Task: "
+                      << static_cast<int>(task.getTask()) << std::endl;
+            // Dropped, so that the list cannot stall on it.
+            finished = true;
+            break;
+        }
+        if (!finished) {
+            continue;
+        }
+        if (level != nullptr) {
+            level->cancelTask(task, mapPos.x, mapPos.y);
+        }
+        // The idle handler may have put a new task in front of the finished one.
+        for (auto it = tasks.begin(); it != tasks.end(); ++it) {
+            if (it->getId() == task.getId() && it->getTask() == task.getTask()) {
+                tasks.erase(it);
+                break;
+            }
+        }
+    }
+}
+
+bool Employee::handleTaskIdle(float& dt) {
+    if (!idlingTimer.running()) {
+        if (occupyingTile && level != nullptr) {
+            level->releaseTile(mapPos.x, mapPos.y);
+        }
+        tasks.emplace_front(texture, TaskIdle, static_cast<NeedType>(0), ObjectNone, ItemNone, 0, 0,
+                            0, 0);
+        idlingTimer.time = 0.f;
+        return false;
+    }
+    idlingTimer.time += dt;
+    dt = 0.f;
+    if (idlingTimer.time < idlingTimer.duration) {
+        return false;
+    }
+    dt = idlingTimer.time - idlingTimer.duration;
+    const int column = mapPos.x + std::rand() % 3 - 1;
+    const int row = mapPos.y + std::rand() % 3 - 1;
+    if (level != nullptr && level->isWalkableCell(column, row)) {
+        tasks.emplace_back(texture, TaskWalk, static_cast<NeedType>(0), ObjectNone, ItemNone,
+                           column, row, 0, 0);
+    }
+    idlingTimer.time = -1.f;
+    return true;
+}
+
+void Employee::abandonTasks() {
+    if (level != nullptr) {
+        level->cancelTasks(tasks);
+    }
+    // Their bookings are undone: carrying them out would undo them twice.
+    if (!tasks.empty()) {
+        tasks.erase(std::next(tasks.begin()), tasks.end());
+    }
+}
+
+bool Employee::handleTaskPickUp(const Task& task) {
+    if (level == nullptr) {
+        return true;
+    }
+    const sf::Vector2i at = task.getObjectPos();
+    std::unique_ptr<Item> item =
+        level->pickUpItem(task.getObjectType(), task.getCorrespondingItem(), at.x, at.y);
+    if (!item) {
+        abandonTasks();
+        return true;
+    }
+    if (carriedItem) {
+        // Two loads at once cannot be carried: the first goes back to storage.
+        dropCarriedItem();
+    }
+    carrying = true;
+    carriedItem = std::move(item);
+    carriedAmount = 1;
+    if (kind == KindTruckDriver) {
+        // The driver takes everything at once; one item stands for all units.
+        while (level->pickUpItem(task.getObjectType(), task.getCorrespondingItem(), at.x, at.y)) {
+            ++carriedAmount;
+        }
+    }
+    return true;
+}
+
+bool Employee::handleTaskDeliver(const Task& task) {
+    if (level == nullptr) {
+        return true;
+    }
+    if (carrying && carriedAmount > 0 && carriedItem) {
+        const sf::Vector2i at = task.getObjectPos();
+        if (!level->deliverCarriedItem(task.getObjectType(), carriedItem, at.x, at.y)) {
+            dropCarriedItem();
+            abandonTasks();
+            std::cout << "Employee::handleTaskDeliver() - Schwerer Fehler! Deliver Item To "
+                         "Storage fehlgeschlagen! Darf hier nur in Ausnahmefällen passieren!!!"
+                      << std::endl;
+        }
+        // The truck logistics count the driver's further units as shipped here.
+        carriedItem.reset();
+        carrying = false;
+        carriedAmount = 0;
+        return true;
+    }
+    carriedItem.reset();
+    carrying = false;
+    carriedAmount = 0;
+    abandonTasks();
+    return true;
+}
+
+void Employee::dropCarriedItem() {
+    if (carriedItem && level != nullptr && isRealItemType(carriedItem->getType())) {
+        // Destroyed with the pointer when storage has no room for it.
+        level->storeItem(std::move(carriedItem));
+    }
+    carriedItem.reset();
+}
+
+void Employee::leaveLevel() {
+    if (level == nullptr) {
+        return;
+    }
+    level->cancelTasks(tasks);
+    tasks.clear();
+    if (occupyingTile) {
+        level->releaseTile(mapPos.x, mapPos.y);
+        occupyingTile = false;
+    }
+    dropCarriedItem();
+    carrying = false;
+    carriedAmount = 0;
+    currentObjectUsed = nullptr;
+    lastObjectUsed = nullptr;
+}
+
+void Employee::forgetObject(const GameObject* object) {
+    if (object == nullptr) {
+        return;
+    }
+    if (currentObjectUsed == object) {
+        currentObjectUsed = nullptr;
+        eatingTimer.time = toiletTimer.time = coffeeTimer.time = workingTimer.time = -1.f;
+    }
+    if (lastObjectUsed == object) {
+        lastObjectUsed = nullptr;
+    }
+}

@@ -1,0 +1,201 @@
+// The staff: hiring, dismissal, wages, the employees' turn in the frame, and
+// what the level does for an employee carrying out its tasks.
+
+#include "world/Level.hpp"
+
+#include "actors/Employee.hpp"
+#include "actors/GameObject.hpp"
+#include "actors/Task.hpp"
+#include "params/Rules.hpp"
+#include "world/Zone.hpp"
+
+#include <algorithm>
+
+namespace {
+
+// Drawing order and the stable merge in draw() rely on this order: by y, then x.
+bool drawnBefore(const std::unique_ptr<Employee>& a, const std::unique_ptr<Employee>& b) {
+    const sf::Vector2f pa = a->getPosition();
+    const sf::Vector2f pb = b->getPosition();
+    if (pa.y != pb.y) {
+        return pa.y < pb.y;
+    }
+    return pa.x < pb.x;
+}
+
+bool isObjectMarker(GameObjectType marker) {
+    return marker != Level::ZoneMarker && marker != Level::TruckMarker && marker != ObjectNone;
+}
+
+// Kinds 4 to 9 are carried out at an object, on a tile held for them.
+bool usesObject(TaskType type) {
+    return type >= TaskWork && type <= TaskSocial;
+}
+
+} // namespace
+
+bool Level::addEmployee(std::unique_ptr<Employee> employee) {
+    if (employeesMapEntryPoints.empty()) {
+        return false;
+    }
+    const sf::Vector2i entry = employeesMapEntryPoints[static_cast<std::size_t>(std::rand()) %
+                                                       employeesMapEntryPoints.size()];
+    if (employee) {
+        employee->attachToLevel(this, entry.x, entry.y);
+    } else {
+        employee = std::make_unique<Employee>(this, Employee::KindWorker, entry.x, entry.y);
+    }
+    const int column = std::clamp(entry.x, 0, width - 1);
+    const int row = std::clamp(entry.y, 0, height - 1);
+    employee->receiveTasks({Task(texture, TaskWalk, static_cast<NeedType>(0), ObjectNone, ItemNone,
+                                 column, row, 0, 0)});
+    employees.push_back(std::move(employee));
+    sortEmployees();
+    return true;
+}
+
+bool Level::hireApplicant(std::size_t index) {
+    std::unique_ptr<Employee> applicant = applicantPool.take(index);
+    return applicant && addEmployee(std::move(applicant));
+}
+
+bool Level::removeEmployee(std::size_t index) {
+    if (index >= employees.size()) {
+        return false;
+    }
+    Employee* employee = employees[index].get();
+    employee->leaveLevel();
+    employees.erase(employees.begin() + static_cast<std::ptrdiff_t>(index));
+    sortEmployees();
+    return true;
+}
+
+void Level::payWages() {
+    for (const auto& employee : employees) {
+        if (employee->getSalary() >= 0.f) {
+            bankAccount.bookExpense(employee->getSalary());
+        }
+    }
+}
+
+unsigned Level::carriedUnits() const {
+    unsigned units = 0;
+    for (const auto& employee : employees) {
+        if (employee->isCarrying()) {
+            units += employee->getCarriedAmount();
+        }
+    }
+    return units;
+}
+
+void Level::updateEmployees(float dt) {
+    // By index: an employee's request may reach back into the level.
+    for (std::size_t i = 0; i < employees.size(); ++i) {
+        Employee& employee = *employees[i];
+        if (employee.getKind() == Employee::KindWorker) {
+            employee.updateNeeds(dt);
+        }
+        employee.requestWorkIfIdle(dt);
+        employee.handleCurrentTask(dt);
+    }
+}
+
+void Level::sortEmployees() {
+    std::stable_sort(employees.begin(), employees.end(), drawnBefore);
+}
+
+std::string Level::employeeInfoAt(float x, float y) const {
+    const float halfX = tileSizeX / 2.f;
+    const float halfY = tileSizeY / 2.f;
+    for (const auto& employee : employees) {
+        const sf::Vector2f at = employee->getPosition();
+        if (x >= at.x - halfX && x < at.x + halfX && y >= at.y - halfY && y < at.y + halfY) {
+            return employee->getInfo();
+        }
+    }
+    return "";
+}
+
+std::unique_ptr<Item> Level::pickUpItem(GameObjectType placeMarker, ItemType itemType, int column,
+                                        int row) {
+    if (placeMarker == ZoneMarker) {
+        Zone* zone = getZoneAt(column, row);
+        unsigned amount = 1;
+        return zone == nullptr ? nullptr : zone->retrieveItem(itemType, amount);
+    }
+    if (isObjectMarker(placeMarker)) {
+        GameObject* object = findObjectOnCell(placeMarker, column, row);
+        unsigned amount = 1;
+        return object == nullptr ? nullptr : object->takeOutput(itemType, amount);
+    }
+    // Goods arriving by truck are made at the truck once trucks come to the site.
+    return nullptr;
+}
+
+bool Level::deliverCarriedItem(GameObjectType placeMarker, std::unique_ptr<Item>& item, int column,
+                               int row) {
+    if (!item) {
+        return false;
+    }
+    if (placeMarker == ZoneMarker) {
+        Zone* zone = getZoneAt(column, row);
+        unsigned amount = 1;
+        return zone != nullptr && zone->deliverItem(std::move(item), amount);
+    }
+    if (isObjectMarker(placeMarker)) {
+        GameObject* object = findObjectOnCell(placeMarker, column, row);
+        return object != nullptr && object->deliverIngredient(std::move(item));
+    }
+    // Loading onto a truck needs a truck at the site.
+    return false;
+}
+
+void Level::cancelTask(const Task& task, int column, int row) {
+    // Idling and waiting hold no object: their cell may be someone else's.
+    if (!usesObject(task.getTask())) {
+        return;
+    }
+    const sf::Vector2i at = task.getObjectPos();
+    if (GameObject* object = findObjectOnCell(task.getObjectType(), at.x, at.y)) {
+        object->clearUsageFlag();
+    }
+    releaseTile(column, row);
+}
+
+void Level::cancelTasks(const std::list<Task>& tasks) {
+    for (const Task& task : tasks) {
+        const TaskType type = task.getTask();
+        const GameObjectType marker = task.getObjectType();
+        const ItemType item = task.getCorrespondingItem();
+        const sf::Vector2i at = task.getObjectPos();
+        if (type == TaskPickUp) {
+            if (marker == ZoneMarker) {
+                if (Zone* zone = getZoneAt(at.x, at.y)) {
+                    zone->cancelRetrieval(item);
+                }
+            } else if (isObjectMarker(marker)) {
+                if (GameObject* object = findObjectOnCell(marker, at.x, at.y)) {
+                    object->cancelPickUp(item);
+                }
+            }
+        } else if (type == TaskDeliver) {
+            if (marker == ZoneMarker) {
+                if (Zone* zone = getZoneAt(at.x, at.y)) {
+                    zone->cancelDelivery(item);
+                }
+            } else if (isObjectMarker(marker)) {
+                if (GameObject* object = findObjectOnCell(marker, at.x, at.y)) {
+                    object->cancelDelivery(item);
+                }
+            }
+        } else if (usesObject(type) || type == TaskTransport) {
+            if (GameObject* object = findObjectOnCell(marker, at.x, at.y)) {
+                object->clearUsageFlag();
+            }
+            if (usesObject(type)) {
+                const sf::Vector2i cell = task.getDestination();
+                releaseTile(cell.x, cell.y);
+            }
+        }
+    }
+}

@@ -23,6 +23,13 @@ enum MenuAction : int {
     ActionTogglePrices,
     ActionHireApplicant,
     ActionDismissEmployee,
+    // The dialogs the HUD opens.
+    ActionOpenPriceMenu,
+    ActionOpenOrderMenu,
+    ActionOpenSellMenu,
+    ActionOpenLabourMarketMenu,
+    ActionOpenDismissMenu,
+    ActionOpenStaffMenu,
     ActionCount,
 };
 

@@ -23,7 +23,8 @@ enum MenuAction : int {
     ActionTogglePrices,
     ActionHireApplicant,
     ActionDismissEmployee,
-    // The dialogs the HUD opens.
+    // The dialogs the HUD and a click on a machine open.
+    ActionOpenProductionMenu,
     ActionOpenPriceMenu,
     ActionOpenOrderMenu,
     ActionOpenSellMenu,

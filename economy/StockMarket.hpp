@@ -86,8 +86,8 @@ private:
 
     // StockMarketUpdate.cpp
     void drawNewTargets(float gameMinutes);
-    void drawTargets(const Fluctuation& fluctuation, const PriceTable& current,
-                     const PriceTable& start, PriceTable& targets);
+    static void drawTargets(const Fluctuation& fluctuation, const PriceTable& current,
+                            const PriceTable& start, PriceTable& targets);
     void drawPeriod();
     void moveTowards(const PriceTable& targets, PriceTable& values, float dt) const;
     static void refill(Stock stock, float dt);

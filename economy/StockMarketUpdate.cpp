@@ -46,7 +46,8 @@ void StockMarket::drawTargets(const Fluctuation& fluctuation, const PriceTable& 
     const long long up = fluctuation.up;
     const float divisor = fluctuation.divisor;
     for (const auto& [type, value] : current) {
-        // Two draws per type in ascending type order: a first, then b.
+        // The order of the draws is part of the game: per type in ascending
+        // order, a first, then b.
         const long long a = std::rand();
         const long long b = std::rand();
         const long long step = b % down + a % (up + 1) - down;

@@ -3,8 +3,7 @@
 namespace {
 
 const MenuButtonKindInfo ButtonKinds[ButtonKindCount] = {
-    // The main menu's caption has always been spelled this way.
-    {"Hautpmenü", ActionOpenMainMenu},        {"Spielstand speichern", ActionOpenSaveMenu},
+    {"Hauptmenü", ActionOpenMainMenu},        {"Spielstand speichern", ActionOpenSaveMenu},
     {"Spielstand laden", ActionOpenLoadMenu}, {"Spiel verlassen", ActionQuitGame},
     {"Menü schließen", ActionCloseTopMenu},   {"Spielstand laden", ActionLoadSelectedGame},
     {"Abbrechen", ActionCloseTopMenu},        {"Spielstand speichern", ActionSaveUnderName},

@@ -17,7 +17,8 @@
 namespace {
 
 TEST(MenuButtonKindTest, CaptionsAndActionsFollowTheTable) {
-    EXPECT_STREQ(GetButtonKindInfo(ButtonMainMenu).caption, u8"Hautpmenü");
+    // Once shown to every player as "Hautpmenü".
+    EXPECT_STREQ(GetButtonKindInfo(ButtonMainMenu).caption, u8"Hauptmenü");
     EXPECT_STREQ(GetButtonKindInfo(ButtonApplyRecipe).caption, u8"Übernehmen");
     EXPECT_STREQ(GetButtonKindInfo(ButtonCloseMainMenu).caption, u8"Menü schließen");
     EXPECT_EQ(GetButtonKindInfo(ButtonQuitGame).action, ActionQuitGame);

@@ -138,14 +138,11 @@ bool GameObject::setItemInRetrieval(ItemType type, unsigned& amount) {
     if (output == producedItemOutput.end() || output->second.empty()) {
         return false;
     }
-    std::size_t& booked = itemsInRetrieval[type];
-    if (booked >= output->second.size()) {
-        if (booked == 0) {
-            itemsInRetrieval.erase(type);
-        }
+    auto booked = itemsInRetrieval.find(type);
+    if (booked != itemsInRetrieval.end() && booked->second >= output->second.size()) {
         return false;
     }
-    ++booked;
+    ++itemsInRetrieval[type];
     --amount;
     return true;
 }

@@ -191,7 +191,10 @@ void Level::clear() {
     gameObjectSurfacesContainer.clear();
     gameObjectContainer.clear();
     employeesMapEntryPoints.clear();
-    // The path-finding queue and the task chain are emptied here.
+    // A running search belongs to the old queue's front request.
+    pathFinder.cancelSearch();
+    pathFindingQueue.clear();
+    // The task chain is emptied here.
     storeableItemAmounts.clear();
     storedItems.clear();
     itemsNeedingShippingPreparation.clear();
@@ -213,7 +216,7 @@ void Level::update(float dt) {
         door->update(dt);
     }
     updateEmployees(dt);
-    // The path-finding queue is worked off here.
+    processPathFindingQueue();
     sortObjects();
 }
 

@@ -4,6 +4,7 @@
 #include "economy/BankAccount.hpp"
 #include "economy/StockMarket.hpp"
 #include "params/Enums.hpp"
+#include "world/PathFindingItem.hpp"
 #include "world/PathGrid.hpp"
 #include "world/Tile.hpp"
 
@@ -14,6 +15,7 @@
 #include <SFML/Graphics/Transformable.hpp>
 #include <SFML/System/Vector2.hpp>
 
+#include <deque>
 #include <functional>
 #include <list>
 #include <map>
@@ -21,6 +23,7 @@
 #include <string>
 #include <vector>
 
+class Employee;
 class Game;
 class GameObject;
 class GameObjectDoor;
@@ -41,7 +44,8 @@ class View;
 // concern: Level.cpp (lifetime, update), LevelDraw.cpp, LevelQueries.cpp,
 // LevelBuilding.cpp (tools, prices), LevelObjects.cpp (map writers),
 // LevelZones.cpp and LevelStorage.cpp (zones, meta-zones, item counts),
-// LevelEmployees.cpp (staff, wages, the employee's side of the dispatch).
+// LevelEmployees.cpp (staff, wages, the employee's side of the dispatch),
+// LevelPathFinding.cpp (the path-finding queue).
 class Level : public sf::Drawable, public sf::Transformable {
 public:
     // Cells from left to right and top to bottom; an inclusive-exclusive box.
@@ -212,6 +216,15 @@ public:
         return gameObjectsNeedingTransport;
     }
 
+    // --- Path-finding queue (LevelPathFinding.cpp) ------------------------
+    // Update step: spends at most PathFindingBudgetPerFrame node expansions.
+    void processPathFindingQueue();
+    void queuePathFinding(PathFindingItem item);
+    const std::deque<PathFindingItem>& getPathFindingQueue() const { return pathFindingQueue; }
+    // Releasing an employee or object drops what the queue holds of it.
+    void dropPathRequestsOf(const Employee* employee);
+    void forgetObjectInPathRequests(const GameObject* object);
+
 private:
     static constexpr int NewGameWidth = 80;
     static constexpr int NewGameHeight = 60;
@@ -229,6 +242,11 @@ private:
     void updateEmployees(float dt);
     void sortEmployees();
     std::string employeeInfoAt(float x, float y) const;
+
+    // Path finding (LevelPathFinding.cpp).
+    bool pathSearchGoal(const PathFindingItem& item, Vec2i& goal) const;
+    // Takes over the front request's finished search (the work dispatch).
+    void handlePathFound(PathFindingItem& item, const std::vector<Vec2i>& path);
 
     // Map writers (LevelObjects.cpp).
     void notifyMetaZonesAround(int column, int row);
@@ -273,7 +291,8 @@ private:
     std::vector<GameObjectDoor*> gameObjectDoorContainer; // not saved: the doors among the objects
     std::vector<std::unique_ptr<Employee>> employees;
     std::vector<sf::Vector2i> employeesMapEntryPoints;
-    // The path-finding queue and the task chain being assembled slot in here.
+    std::deque<PathFindingItem> pathFindingQueue;
+    // The task chain being assembled slots in here.
     std::vector<GameObject*> gameObjectsNeedingTransport;
     std::vector<GameObject*> gameObjectsNeedingSupply;
     std::map<ItemType, unsigned> storeableItemAmounts;

@@ -151,4 +151,5 @@ void Level::forgetObject(const GameObject* object) {
     for (const auto& employee : employees) {
         employee->forgetObject(object);
     }
+    forgetObjectInPathRequests(object);
 }

@@ -30,6 +30,7 @@ PathGrid::PathGrid()
       worldSize(0, 0, -1) {}
 
 void PathGrid::setWorldSize(const Vec2i& size) {
+    cancelSearch();
     worldSize = Vec2i(size.x, size.y, -1);
     // Replaced, not appended: a level that is rebuilt sizes its grid again.
     weights.assign(static_cast<std::size_t>(std::max(0, size.x) * std::max(0, size.y)), 1.f);

@@ -1,0 +1,59 @@
+#include "world/Level.hpp"
+
+#include "actors/Employee.hpp"
+#include "world/PathFindingBudget.hpp"
+
+#include <algorithm>
+
+void Level::processPathFindingQueue() {
+    WorkOffPathFindingQueue(
+        pathFinder, pathFindingQueue,
+        [this](const PathFindingItem& item, Vec2i& goal) { return pathSearchGoal(item, goal); },
+        [this](PathFindingItem& item, const std::vector<Vec2i>& path) {
+            handlePathFound(item, path);
+        });
+}
+
+void Level::queuePathFinding(PathFindingItem item) {
+    pathFindingQueue.push_back(std::move(item));
+}
+
+void Level::dropPathRequestsOf(const Employee* employee) {
+    if (pathFindingQueue.empty()) {
+        return;
+    }
+    // The running search belongs to the front request.
+    if (pathFindingQueue.front().employee == employee) {
+        pathFinder.cancelSearch();
+    }
+    pathFindingQueue.erase(std::remove_if(pathFindingQueue.begin(), pathFindingQueue.end(),
+                                          [employee](const PathFindingItem& item) {
+                                              return item.employee == employee;
+                                          }),
+                           pathFindingQueue.end());
+}
+
+void Level::forgetObjectInPathRequests(const GameObject* object) {
+    // A running search keeps its own copy of the cells; a route to a cell
+    // whose target is gone matches no target and is discarded by the dispatch.
+    for (PathFindingItem& item : pathFindingQueue) {
+        item.forgetObject(object);
+    }
+}
+
+bool Level::pathSearchGoal(const PathFindingItem& item, Vec2i& goal) const {
+    // The dispatch starts a second leg from the end of the chain it is
+    // assembling instead; that chain is not part of the level yet.
+    if (item.employee == nullptr) {
+        return false;
+    }
+    const sf::Vector2i cell = item.employee->getMapPosition();
+    goal = Vec2i(cell.x, cell.y);
+    return true;
+}
+
+void Level::handlePathFound(PathFindingItem&, const std::vector<Vec2i>&) {
+    // Turning the route into tasks is the dispatch's work; until it exists a
+    // finished request is simply done.
+    pathFindingQueue.pop_front();
+}

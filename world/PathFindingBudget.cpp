@@ -1,0 +1,35 @@
+#include "world/PathFindingBudget.hpp"
+
+#include <iostream>
+
+void WorkOffPathFindingQueue(PathGrid& grid, std::deque<PathFindingItem>& queue,
+                             const PathSearchGoal& goalOf, const PathSearchFinished& finished) {
+    int budget = PathFindingBudgetPerFrame;
+    while (!queue.empty()) {
+        if (!grid.isSearching()) {
+            Vec2i goal;
+            if (!goalOf(queue.front(), goal)) {
+                // Searching on would spend whole frames on a route to nowhere.
+                std::cout << "Level::processPathFindingQueue() - PathFindingItem ohne Employee!"
+                          << std::endl;
+                queue.pop_front();
+                continue;
+            }
+            grid.startSearch(Vec2i(goal.x, goal.y), queue.front().targets);
+        }
+        if (budget <= 0) {
+            return;
+        }
+        bool done = false;
+        do {
+            done = grid.step();
+            budget -= PathGrid::ExpansionsPerStep;
+        } while (!done && budget > 0);
+        if (done) {
+            finished(queue.front(), grid.getPath());
+        }
+        if (budget <= 0) {
+            return;
+        }
+    }
+}

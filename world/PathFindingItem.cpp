@@ -1,0 +1,175 @@
+#include "world/PathFindingItem.hpp"
+
+#include "actors/Employee.hpp"
+#include "actors/GameObject.hpp"
+#include "params/ItemTypes.hpp"
+#include "persist/Codecs.hpp"
+
+#include <cstdint>
+#include <iostream>
+#include <string>
+#include <utility>
+
+namespace {
+
+// Stored in the save record.
+constexpr float RecordVersion = 0.1f;
+const char* const RecordHeader = "PATHFINDINGITEM";
+
+void Report(const char* message) {
+    std::cout << "PathFindingItem::load() - " << message << std::endl;
+}
+
+// The list failures carry this prefix in the save file's own wording.
+void ReportList(const char* message) {
+    std::cout << "PathfindingItem() - " << message << std::endl;
+}
+
+bool IsNeed(std::int32_t value) {
+    return value >= NeedSmoke && value <= NeedWork;
+}
+
+bool AreTaskTypes(const std::vector<TaskType>& tasks) {
+    for (TaskType task : tasks) {
+        if (task < TaskError || task > TaskDeliver) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A target that is not a place for goods names no item.
+bool AreItemTypes(const std::vector<ItemType>& items) {
+    for (ItemType item : items) {
+        if (item != ItemNone && !GameParams::IsItemType(item)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+PathFindingItem::PathFindingItem(Employee* employee, NeedType need, std::vector<Vec2i>&& targets,
+                                 std::vector<TaskType>&& correspondingTasks,
+                                 std::vector<GameObject*>&& correspondingGameObjects,
+                                 std::vector<ItemType>&& correspondingItems)
+    : employee(employee), need(need), targets(std::move(targets)),
+      correspondingTasks(std::move(correspondingTasks)),
+      correspondingGameObjects(std::move(correspondingGameObjects)),
+      correspondingItems(std::move(correspondingItems)) {}
+
+bool PathFindingItem::isConsistent() const {
+    const std::size_t count = targets.size();
+    return correspondingTasks.size() == count && correspondingGameObjects.size() == count &&
+           correspondingItems.size() == count;
+}
+
+void PathFindingItem::forgetObject(const GameObject* object) {
+    if (object == nullptr || !isConsistent()) {
+        return;
+    }
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        if (correspondingGameObjects[i] == object) {
+            continue;
+        }
+        targets[kept] = targets[i];
+        correspondingTasks[kept] = correspondingTasks[i];
+        correspondingGameObjects[kept] = correspondingGameObjects[i];
+        correspondingItems[kept] = correspondingItems[i];
+        ++kept;
+    }
+    targets.resize(kept);
+    correspondingTasks.resize(kept);
+    correspondingGameObjects.resize(kept);
+    correspondingItems.resize(kept);
+}
+
+bool PathFindingItem::save(std::ostream& out) const {
+    out << RecordHeader << ' ' << RecordVersion << ' '
+        << (employee != nullptr ? employee->getId() : -1) << ' ' << static_cast<std::int32_t>(need)
+        << ' ';
+    if (!GameParams::Save::VectorOfVec2i(targets, out)) {
+        return false;
+    }
+    out << ' ';
+    if (!GameParams::Save::VectorOfTaskType(correspondingTasks, out)) {
+        return false;
+    }
+    out << ' ';
+    if (!GameParams::Save::Objects::WriteIds(correspondingGameObjects, out)) {
+        return false;
+    }
+    out << ' ';
+    if (!GameParams::Save::VectorOfItemType(correspondingItems, out)) {
+        return false;
+    }
+    return !out.fail();
+}
+
+bool PathFindingItem::load(std::istream& in) {
+    std::string header;
+    if (!(in >> header)) {
+        return false;
+    }
+    if (header != RecordHeader) {
+        Report("Header ungueltig!");
+        return false;
+    }
+    float version = 0.f;
+    if (!(in >> version)) {
+        return false;
+    }
+    if (version != RecordVersion) {
+        Report("Version nicht unterstuetzt!");
+    }
+    int employeeId = -1;
+    if (!(in >> employeeId)) {
+        return false;
+    }
+    Employee* loadedEmployee = Employee::GetById(employeeId);
+    if (loadedEmployee == nullptr) {
+        Report("Employee::GetById() fehlgeschlagen!");
+        return false;
+    }
+    std::int32_t loadedNeed = -1;
+    if (!(in >> loadedNeed)) {
+        return false;
+    }
+    // The dispatch locks this need when the search fails, so it must be one.
+    if (!IsNeed(loadedNeed)) {
+        Report("need ungueltig!");
+        return false;
+    }
+    std::vector<Vec2i> loadedTargets;
+    if (!GameParams::Load::VectorOfVec2i(in, loadedTargets)) {
+        ReportList("Laden von targets fehlgeschlagen!");
+        return false;
+    }
+    std::vector<TaskType> loadedTasks;
+    if (!GameParams::Load::VectorOfTaskType(in, loadedTasks) || !AreTaskTypes(loadedTasks)) {
+        ReportList("Laden von correspondingTasks fehlgeschlagen!");
+        return false;
+    }
+    std::vector<GameObject*> loadedObjects;
+    if (!GameParams::Load::VectorOfGameObjectPtr(in, loadedObjects)) {
+        ReportList("Laden von correspondingGameObjects fehlgeschlagen!");
+        return false;
+    }
+    std::vector<ItemType> loadedItems;
+    if (!GameParams::Load::VectorOfItemType(in, loadedItems) || !AreItemTypes(loadedItems)) {
+        ReportList("Laden von correspondingItems fehlgeschlagen!");
+        return false;
+    }
+    PathFindingItem loaded(loadedEmployee, static_cast<NeedType>(loadedNeed),
+                           std::move(loadedTargets), std::move(loadedTasks),
+                           std::move(loadedObjects), std::move(loadedItems));
+    // Entry i of each list describes target i; the dispatch reads them so.
+    if (!loaded.isConsistent()) {
+        Report("Listen ungleich lang!");
+        return false;
+    }
+    *this = std::move(loaded);
+    return true;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "params/Enums.hpp"
+#include "params/Vec2i.hpp"
+
+#include <istream>
+#include <ostream>
+#include <vector>
+
+class Employee;
+class GameObject;
+
+// One pending request for a route: who asks, for which need, and the cells
+// that would serve it. The four lists are parallel: entry i of each tells
+// what target i is (the task there, its object or null, the item handled).
+// Neither the employee nor the objects are owned; whoever removes one of them
+// first drops or trims the requests that name it.
+struct PathFindingItem {
+    PathFindingItem() = default;
+    // The lists are moved in: a request is built once and never copied.
+    PathFindingItem(Employee* employee, NeedType need, std::vector<Vec2i>&& targets,
+                    std::vector<TaskType>&& correspondingTasks,
+                    std::vector<GameObject*>&& correspondingGameObjects,
+                    std::vector<ItemType>&& correspondingItems);
+
+    // True when the four lists have one entry per target.
+    bool isConsistent() const;
+    // Erases every target that names the object, with its entries in the
+    // other lists; the object is about to be destroyed.
+    void forgetObject(const GameObject* object);
+
+    bool save(std::ostream& out) const;
+    // Leaves the item unchanged unless the whole record was read and is sound.
+    bool load(std::istream& in);
+
+    Employee* employee = nullptr;
+    NeedType need = static_cast<NeedType>(-1);
+    std::vector<Vec2i> targets;
+    std::vector<TaskType> correspondingTasks;
+    std::vector<GameObject*> correspondingGameObjects;
+    std::vector<ItemType> correspondingItems;
+};

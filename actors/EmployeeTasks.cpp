@@ -177,14 +177,26 @@ bool Employee::handleTaskDeliver(const Task& task) {
     }
     if (carrying && carriedAmount > 0 && carriedItem) {
         const sf::Vector2i at = task.getObjectPos();
-        if (!level->deliverCarriedItem(task.getObjectType(), carriedItem, at.x, at.y)) {
+        // The item stands for every unit carried; read before it changes hands.
+        const ItemType carriedType = carriedItem->getType();
+        const bool delivered =
+            level->deliverCarriedItem(task.getObjectType(), carriedItem, at.x, at.y);
+        if (!delivered) {
             dropCarriedItem();
             abandonTasks();
             std::cout << "Employee::handleTaskDeliver() - Schwerer Fehler! Deliver Item To "
                          "Storage fehlgeschlagen! Darf hier nur in Ausnahmefällen passieren!!!"
                       << std::endl;
         }
-        // The truck logistics count the driver's further units as shipped here.
+        // Only units loaded onto the truck are sold: reporting units set down
+        // anywhere else would credit goods that never left.
+        if (kind == KindTruckDriver && delivered && task.getObjectType() == Level::TruckMarker) {
+            for (unsigned unit = 1; unit < carriedAmount; ++unit) {
+                if (!level->getTruckLogistics().shipUnit(carriedType)) {
+                    break;
+                }
+            }
+        }
         carriedItem.reset();
         carrying = false;
         carriedAmount = 0;

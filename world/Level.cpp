@@ -3,6 +3,7 @@
 #include "actors/Employee.hpp"
 #include "actors/GameObject.hpp"
 #include "actors/GameObjectDoor.hpp"
+#include "actors/Truck.hpp"
 #include "app/Game.hpp"
 #include "params/TileSize.hpp"
 #include "world/MetaZone.hpp"
@@ -199,7 +200,9 @@ void Level::clear() {
     storedItems.clear();
     itemsNeedingShippingPreparation.clear();
     itemsReadyForShipping.clear();
-    // The active truck is dropped here.
+    // The driver is an employee: it goes before the employee ids restart.
+    activeTruck = nullptr;
+    truckLogistics.clear();
     GameObject::ResetIds();
     Employee::ResetIds();
 }
@@ -211,7 +214,7 @@ void Level::update(float dt) {
     }
     stockMarket.update(dt, minutesOn(getGameTime()));
     applicantPool.update(dt);
-    // The truck logistics advance here.
+    truckLogistics.update(dt);
     for (GameObjectDoor* door : gameObjectDoorContainer) {
         door->update(dt);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actors/ApplicantPool.hpp"
+#include "actors/TruckLogistics.hpp"
 #include "economy/BankAccount.hpp"
 #include "economy/StockMarket.hpp"
 #include "params/Enums.hpp"
@@ -31,6 +32,7 @@ class GameTime;
 class Item;
 class MetaZone;
 class Task;
+class Truck;
 class Zone;
 
 namespace sf {
@@ -156,6 +158,21 @@ public:
     static constexpr GameObjectType ZoneMarker = static_cast<GameObjectType>(9);
     static constexpr GameObjectType TruckMarker = static_cast<GameObjectType>(11);
 
+    // --- Trade and trucks (LevelTrade.cpp) --------------------------------
+    // Charges count * price and orders the units by truck; false (nothing
+    // booked) when the balance or the market's supply does not cover it.
+    bool buyItems(float price, ItemType itemType, unsigned count);
+    // Sells units held unsold in storage; they are credited when loaded.
+    // False (nothing booked) beyond the market's demand or the units held.
+    bool sellItems(ItemType itemType, unsigned count, float price);
+    // Takes the truck onto the street unless one is at the site already.
+    bool truckArrives(Truck* truck);
+    // The truck is leaving for good: the level forgets it.
+    void truckLeft(const Truck* truck);
+    Truck* getActiveTruck() const { return activeTruck; }
+    TruckLogistics& getTruckLogistics() { return truckLogistics; }
+    const TruckLogistics& getTruckLogistics() const { return truckLogistics; }
+
     // --- View (LevelDraw.cpp) ---------------------------------------------
     float getZoom() const { return zoom; }
     void setZoom(float value) { zoom = value; }
@@ -265,7 +282,9 @@ private:
     StockMarket stockMarket;
     BankAccount bankAccount{20000.0};
     ApplicantPool applicantPool; // not saved: a loaded game gets new applicants
-    // The truck logistics and the active truck slot in here.
+    TruckLogistics truckLogistics{this};
+    // Not saved: the truck logistics' current truck once it is on its way.
+    Truck* activeTruck = nullptr;
     int tileSizeX = 128; // not saved: the active tile size
     int tileSizeY = 128; // not saved: the active tile size
     int width = 40;

@@ -2,6 +2,7 @@
 
 #include "actors/Employee.hpp"
 #include "actors/GameObject.hpp"
+#include "actors/Truck.hpp"
 #include "app/Game.hpp"
 #include "world/MetaZone.hpp"
 #include "world/Zone.hpp"
@@ -80,7 +81,10 @@ void Level::draw(sf::RenderTarget& target, sf::RenderStates states) const {
         target.draw(*metaZone, states);
     }
     forEachInDrawOrder([&](const sf::Drawable& drawable) { target.draw(drawable, states); });
-    // The active truck, its cargo display first, is drawn here.
+    if (activeTruck != nullptr) {
+        activeTruck->drawCargoDisplay(target, states);
+        target.draw(*activeTruck, states);
+    }
     for (const sf::RectangleShape& border : borderShapes) {
         target.draw(border, states);
     }

@@ -53,6 +53,13 @@ void MenuButton::setCallback(MenuCallback newCallback) {
     callback = newCallback ? std::move(newCallback) : [](Game*) {};
 }
 
+void MenuButton::activate(Game* actionGame) {
+    if (clickDisabled || !callback)
+        return;
+    const MenuCallback action = callback;
+    action(actionGame != nullptr ? actionGame : game);
+}
+
 void MenuButton::fitToText() {
     const sf::FloatRect bounds = TextMeasure::Bounds(caption);
     caption.setOrigin(bounds.left, bounds.top);

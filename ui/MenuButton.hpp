@@ -21,6 +21,9 @@ public:
     int getKind() const { return kind; }
     // Replaces the kind's action, for buttons a dialog wires up itself.
     void setCallback(MenuCallback newCallback);
+    // Runs the action as a completed click would, without the press look;
+    // for a list that acts for its linked button on a double click.
+    void activate(Game* game);
     void fitToText();
     std::string getCaption() const;
 

@@ -6,6 +6,7 @@
 
 #include "ui/MenuBindings.hpp"
 #include "ui/MenuColumnContainer.hpp"
+#include "ui/MenuElementHandlerDrag.hpp"
 #include "ui/MenuHandlers.hpp"
 
 struct Menu::WalkLevel {
@@ -80,6 +81,8 @@ bool Menu::onMousePressed(int x, int y, MenuElementContainer* container) {
         }
         if (clearedSince(generation))
             return true;
+        if (auto* drag = dynamic_cast<MenuElementHandlerDrag*>(child))
+            drag->onDragStart(x, y);
     }
     return true;
 }
@@ -118,6 +121,12 @@ bool Menu::onMouseReleased(int x, int y, MenuElementContainer* container) {
             focus->onFocusGained();
             notify(container, MenuEventType::FocusGained, child);
         }
+    }
+    // A drag ends wherever the pointer is let go, also off the grabbed element.
+    if (container == nullptr && !clearedSince(generation)) {
+        for (MenuElement* element : getAllElements())
+            if (auto* drag = dynamic_cast<MenuElementHandlerDrag*>(element))
+                drag->onDragEnd();
     }
     return insideMenu(x, y);
 }
@@ -172,6 +181,8 @@ void Menu::onMouseMovedIn(int x, int y, MenuElementContainer* container, bool& t
         }
         if (clearedSince(generation))
             return;
+        if (auto* drag = dynamic_cast<MenuElementHandlerDrag*>(child))
+            drag->onDragMove(x, y);
         const bool hit = child->hits(x, y);
         if (auto* hover = dynamic_cast<MenuElementHandlerHover*>(child)) {
             if (hit && !hover->isHovered()) {

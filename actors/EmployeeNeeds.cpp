@@ -121,6 +121,9 @@ bool Employee::handleTaskWork(float& dt, const Task& task) {
     workingTimer.time += effective;
     bool productionFinished = false;
     const bool producing = currentObjectUsed->work(effective, productionFinished);
+    // The session counts the effort the object took, not what it handed back
+    // (a run that only just started takes none and is worked on at once).
+    workingTimer.time -= effective;
     // Work is never satisfied by time (its fall is 0); the call keeps the rule uniform.
     float workTime = effective;
     lowerNeed(NeedWork, workTime);

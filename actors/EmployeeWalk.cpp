@@ -5,6 +5,7 @@
 #include "actors/GameObjectDoor.hpp"
 #include "world/Level.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -99,9 +100,10 @@ bool Employee::handleTaskWalk(float& dt, const Task& task) {
         }
         position.y = T * from.y + offset;
     }
-    if (stepProgress.x < 1.f && stepProgress.y < 1.f) {
-        dt = 0.f;
-    }
+    // Only the time past the end of the step is left for the next task:
+    // handing on the whole frame would let a long frame count twice.
+    const float beyond = std::max(stepProgress.x, stepProgress.y) - 1.f;
+    dt = beyond >= 0.f && increment > 0.f ? dt * std::min(1.f, beyond / increment) : 0.f;
     setPosition(position);
     if (position.x == T * to.x && position.y == T * to.y) {
         mapPos = to;

@@ -64,6 +64,7 @@ bool Level::removeEmployee(std::size_t index) {
         return false;
     }
     Employee* employee = employees[index].get();
+    dropPathRequestsOf(employee);
     employee->leaveLevel();
     employees.erase(employees.begin() + static_cast<std::ptrdiff_t>(index));
     sortEmployees();

@@ -6,6 +6,7 @@
 #include "params/Texts.hpp"
 #include "params/TileSize.hpp"
 #include "persist/SaveFolder.hpp"
+#include "ui/MenuBindings.hpp"
 
 #include <cmath>
 #include <iostream>
@@ -43,8 +44,11 @@ Game::Game() : classicLocale(std::locale()), userLocale(MakeUserLocale()) {
 }
 
 Game::~Game() {
-    if (theGame == this)
+    if (theGame == this) {
         theGame = nullptr;
+        // The dialogs' tooltip sink points at this game's tooltip.
+        MenuBindings::BindTooltip(nullptr);
+    }
     std::locale::global(classicLocale);
     std::cout.imbue(classicLocale);
     std::cin.imbue(classicLocale);
@@ -89,6 +93,17 @@ bool Game::init() {
     fpsText.setPosition(0.f, debugTextNextY);
     styleOverlayText(fpsText, font);
     debugTextNextY += 20.f;
+
+    gui.init(this, &spriteAtlas);
+    cursor.init(this, &spriteAtlas);
+    bindMenuActions();
+    buildMainMenu();
+
+    tooltip.setPosition(0.f, 0.f);
+    tooltip.setFont(font);
+    tooltip.updateSize();
+    tooltip.placeText();
+    tooltip.setShown(true);
     return true;
 }
 
@@ -135,9 +150,20 @@ bool Game::update() {
     updatePointer();
     level->update(gameMinutesFor(elapsed));
 
+    if (gameTime.dayPassed())
+        level->payWages();
     if (gameTime.hasChanged())
         refreshTimeText();
+    refreshBalanceText();
     return true;
+}
+
+void Game::refreshBalanceText() {
+    BankAccount& account = level->getBankAccount();
+    if (!account.hasChanged())
+        return;
+    account.clearChanged();
+    gui.setBalanceText(account.getBalanceText());
 }
 
 void Game::handleEvent(const sf::Event& event) {
@@ -158,11 +184,27 @@ void Game::handleEvent(const sf::Event& event) {
             pausedByFocusLoss = false;
         }
         break;
+    case sf::Event::TextEntered:
+        onTextEntered(event.text.unicode);
+        break;
+    case sf::Event::KeyPressed:
+        onKeyPressed(event.key.code);
+        break;
     case sf::Event::KeyReleased:
         onKeyReleased(event.key.code);
         break;
     case sf::Event::MouseWheelScrolled:
         onMouseWheel(event.mouseWheelScroll.delta);
+        break;
+    case sf::Event::MouseButtonPressed:
+        // Where the button went down, not where the last frame saw the
+        // pointer: a quick move and click land in one frame.
+        movePointerTo({event.mouseButton.x, event.mouseButton.y});
+        onMouseButtonPressed(event.mouseButton.button);
+        break;
+    case sf::Event::MouseButtonReleased:
+        movePointerTo({event.mouseButton.x, event.mouseButton.y});
+        onMouseButtonReleased(event.mouseButton.button);
         break;
     default:
         break;
@@ -180,19 +222,26 @@ void Game::draw() {
         renderTarget = renderTexture.get();
         renderTexture->clear(sf::Color::Black);
         level->setPosition(-corner);
+        cursor.move(-corner);
     }
     renderTarget->draw(*level);
+    renderTarget->draw(cursor);
     if (renderToTexture) {
         renderTexture->display();
         sf::Sprite picture(renderTexture->getTexture());
         picture.setPosition(corner);
         window->draw(picture);
         level->setPosition(0.f, 0.f);
+        cursor.move(corner);
     }
 
     window->setView(guiView);
+    window->draw(gui);
     window->draw(timeText);
+    for (const Menu* menu : openMenus)
+        window->draw(*menu);
     window->draw(fpsText);
+    window->draw(tooltip);
     window->display();
 }
 

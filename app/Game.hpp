@@ -1,6 +1,10 @@
 #pragma once
 
+#include "app/Cursor.hpp"
+#include "app/GUI.hpp"
+#include "app/Tooltip.hpp"
 #include "economy/GameTime.hpp"
+#include "ui/Menu.hpp"
 #include "world/Level.hpp"
 
 #include <SFML/Graphics/Font.hpp>
@@ -15,6 +19,8 @@
 
 #include <locale>
 #include <memory>
+#include <string>
+#include <vector>
 
 // The one object that owns everything: window, assets, clock and world. The
 // entry point loads its assets, initialises it and then alternates update and
@@ -50,9 +56,32 @@ public:
     void scrollByKeyboard(sf::Time elapsed);
     void scrollView(float dx, float dy, sf::Time elapsed);
     void updatePointer();
+    // The pointer steps for a given window pixel: tile, cursor, drag, hover
+    // and tooltip (updatePointer polls the pixel first).
+    void movePointerTo(sf::Vector2i pixel);
 
+    // Input routing: the top dialog, else the HUD, else the cursor's tool,
+    // else the world.
+    void onMouseButtonPressed(sf::Mouse::Button button);
+    void onMouseButtonReleased(sf::Mouse::Button button);
+    void onLeftPressed();
+    void onLeftReleased();
+    void onRightReleased();
+    void onKeyPressed(sf::Keyboard::Key key);
     // Speed keys act on release.
     void onKeyReleased(sf::Keyboard::Key key);
+    void onTextEntered(unsigned codepoint);
+
+    // Dialogs. Opening one pauses the game; a dialog is never open twice.
+    bool openMenu(Menu& menu);
+    bool openMainMenu();
+    bool closeTopMenu();
+    bool isDialogOpen() const { return !openMenus.empty(); }
+    Menu* getTopMenu() const { return openMenus.empty() ? nullptr : openMenus.back(); }
+    const std::vector<Menu*>& getOpenMenus() const { return openMenus; }
+    Menu& getMainMenu() { return mainMenu; }
+
+    void quit();
 
     static sf::Time clampFrameTime(sf::Time elapsed);
     // Game minutes the world advances for a frame of real time at the clock's speed.
@@ -71,10 +100,26 @@ public:
     bool isPausedByFocusLoss() const { return pausedByFocusLoss; }
     float getFps() const { return fps; }
     const sf::Text& getTimeText() const { return timeText; }
+    GUI& getGui() { return gui; }
+    Cursor& getCursor() { return cursor; }
+    Tooltip& getTooltip() { return tooltip; }
+    // Null once the machine is gone from the level.
+    GameObject* getSelectedObject() const;
+    bool isLeftButtonDown() const { return leftButtonDown; }
+    bool wasLeftPressConsumed() const { return leftPressConsumed; }
+    sf::Vector2i getMousePixel() const { return mousePixel; }
 
 private:
     void showLoadingScreen();
     void refreshTimeText();
+    void refreshBalanceText();
+    void bindMenuActions();
+    void buildMainMenu();
+    // Pointer steps after the tile is known: cursor, hover, tooltip.
+    void updateHoverAndTooltip();
+    void placeTooltip();
+    // The main menu and the save and load dialogs keep the game paused.
+    bool isPausingMenuOpen() const;
     // The world's scale: tile size over the atlas's 32-pixel unit (4 at 128 pixels).
     int atlasScale() const;
 
@@ -92,6 +137,17 @@ private:
     sf::Font font;
     sf::Text timeText;
     std::unique_ptr<Level> level;
+    GUI gui;
+    Cursor cursor;
+    Tooltip tooltip;
+    float dialogWidthSmall = 400.f;
+    float dialogWidthMedium = 600.f;
+    float dialogWidthLarge = 800.f;
+    // Open dialogs, bottom first. Not saved.
+    std::vector<Menu*> openMenus;
+    Menu mainMenu;
+    // The machine whose production dialog was opened last.
+    GameObject* selectedObject = nullptr;
     bool pausedByFocusLoss = false;
     bool pausedByMenu = false;
     unsigned speedBeforePause = 1;
@@ -100,6 +156,11 @@ private:
     int zoomIndex = 3;
     sf::Vector2i mousePixel{0, 0};
     sf::Vector2f mouseWorld{0.f, 0.f};
+    bool leftButtonDown = false;
+    bool middleButtonDown = false;
+    bool rightButtonDown = false;
+    // The last left press was taken by a dialog, the HUD or the cursor.
+    bool leftPressConsumed = false;
     float scrollSpeed = 500.f; // pixels per second at 1:1
     sf::Vector2i mouseTile{0, 0};
     float fps = 0.f;

@@ -53,10 +53,16 @@ void Game::setZoom(int index) {
 
 void Game::onMouseWheel(float delta) {
     const int direction = delta > 0 ? 1 : -1;
+    if (Menu* top = getTopMenu()) {
+        top->onMouseWheel(direction, mousePixel.x, mousePixel.y);
+        return;
+    }
     setZoom(zoomIndex - direction);
 }
 
 void Game::scrollByKeyboard(sf::Time elapsed) {
+    if (isDialogOpen())
+        return;
     using Key = sf::Keyboard;
     if (Key::isKeyPressed(Key::Up) || Key::isKeyPressed(Key::W))
         scrollView(0.f, 1.f, elapsed);
@@ -84,14 +90,36 @@ void Game::scrollView(float dx, float dy, sf::Time elapsed) {
 }
 
 void Game::updatePointer() {
-    mousePixel = sf::Mouse::getPosition(*window);
-    mouseWorld = window->mapPixelToCoords(mousePixel, worldView);
+    if (window)
+        mousePixel = sf::Mouse::getPosition(*window);
+    movePointerTo(mousePixel);
+}
+
+void Game::movePointerTo(sf::Vector2i pixel) {
+    mousePixel = pixel;
+    if (window) {
+        mouseWorld = window->mapPixelToCoords(mousePixel, worldView);
+    } else {
+        // Without a window (tests) the view fills the 1280 x 720 frame.
+        const sf::Vector2f corner = worldView.getCenter() - worldView.getSize() / 2.f;
+        mouseWorld = {corner.x + mousePixel.x * worldView.getSize().x / WindowWidth,
+                      corner.y + mousePixel.y * worldView.getSize().y / WindowHeight};
+    }
     const float tile = static_cast<float>(GameParams::GetTileSizeType());
     mouseTile = {static_cast<int>(std::floor((tile / 2.f + mouseWorld.x) / tile)),
                  static_cast<int>(std::floor((tile / 2.f + mouseWorld.y) / tile))};
+    cursor.setPosition(static_cast<float>(mouseTile.x) * tile,
+                       static_cast<float>(mouseTile.y) * tile);
+    if (cursor.isDragging())
+        cursor.updateDrag();
+    updateHoverAndTooltip();
 }
 
 void Game::onKeyReleased(sf::Keyboard::Key key) {
+    if (Menu* top = getTopMenu()) {
+        top->onKeyReleased(key);
+        return;
+    }
     int change = 0;
     if (key == sf::Keyboard::Equal || key == sf::Keyboard::Add)
         change = 1;

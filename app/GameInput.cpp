@@ -1,0 +1,148 @@
+// Mouse and key events, each routed to exactly one receiver: the top open
+// dialog, else the HUD, else the cursor's build tool, else the world.
+
+#include "app/Game.hpp"
+
+#include "actors/GameObject.hpp"
+#include "ui/MenuBindings.hpp"
+
+#include <SFML/Window/Keyboard.hpp>
+#include <SFML/Window/Mouse.hpp>
+
+#include <algorithm>
+#include <cmath>
+
+void Game::onMouseButtonPressed(sf::Mouse::Button button) {
+    if (button == sf::Mouse::Left) {
+        if (!leftButtonDown)
+            onLeftPressed();
+    } else if (button == sf::Mouse::Middle) {
+        middleButtonDown = true;
+    } else if (button == sf::Mouse::Right) {
+        rightButtonDown = true;
+    }
+}
+
+void Game::onMouseButtonReleased(sf::Mouse::Button button) {
+    if (button == sf::Mouse::Left) {
+        if (leftButtonDown)
+            onLeftReleased();
+    } else if (button == sf::Mouse::Middle) {
+        middleButtonDown = false;
+    } else if (button == sf::Mouse::Right) {
+        if (rightButtonDown)
+            onRightReleased();
+    }
+}
+
+void Game::onLeftPressed() {
+    leftButtonDown = true;
+    leftPressConsumed = true;
+    if (Menu* top = getTopMenu()) {
+        top->onMousePressed(mousePixel.x, mousePixel.y);
+        return;
+    }
+    if (gui.onMousePressed(mousePixel.x, mousePixel.y))
+        return;
+    if (!cursor.onLeftPressed())
+        leftPressConsumed = false;
+}
+
+void Game::onLeftReleased() {
+    leftButtonDown = false;
+    if (Menu* top = getTopMenu()) {
+        top->onMouseReleased(mousePixel.x, mousePixel.y);
+        return;
+    }
+    // A drag begun over the world ends with this release, or it would run on
+    // (its zones hidden) until the next click; over the HUD it builds nothing.
+    if (cursor.isDragging()) {
+        if (gui.isOver(mousePixel.x, mousePixel.y))
+            cursor.cancelDrag();
+        else
+            cursor.onLeftReleased();
+        return;
+    }
+    if (gui.onMouseReleased(mousePixel.x, mousePixel.y))
+        return;
+    if (cursor.onLeftReleased())
+        return;
+    // A press taken by the HUD or a tool never turns into a click on the world.
+    if (leftPressConsumed || !level)
+        return;
+    GameObject* clicked = level->getObjectAtMapPosition(mouseTile.x, mouseTile.y);
+    if (clicked != nullptr && clicked->isProducer()) {
+        selectedObject = clicked;
+        MenuBindings::Run(ActionOpenProductionMenu, this);
+    }
+}
+
+void Game::onRightReleased() {
+    rightButtonDown = false;
+    if (isDialogOpen()) {
+        closeTopMenu();
+        return;
+    }
+    if (cursor.reset())
+        gui.clearToolHighlight();
+    else if (Menu* panel = gui.getOpenPanel())
+        gui.closePanel(panel);
+}
+
+void Game::onKeyPressed(sf::Keyboard::Key key) {
+    if (Menu* top = getTopMenu()) {
+        top->onKeyPressed(key);
+        return;
+    }
+    if (key == sf::Keyboard::Escape) {
+        if (Menu* panel = gui.getOpenPanel())
+            gui.closePanel(panel);
+        else
+            openMainMenu();
+    } else if (key == sf::Keyboard::R) {
+        if (cursor.getToolCategory() == CategoryObject)
+            cursor.rotateClockwise();
+    }
+}
+
+void Game::onTextEntered(unsigned codepoint) {
+    if (Menu* top = getTopMenu())
+        top->onTextEntered(codepoint);
+}
+
+GameObject* Game::getSelectedObject() const {
+    if (selectedObject == nullptr || !level)
+        return nullptr;
+    // The machine may have been demolished since it was clicked.
+    for (const std::unique_ptr<GameObject>& object : level->getGameObjects())
+        if (object.get() == selectedObject)
+            return selectedObject;
+    return nullptr;
+}
+
+void Game::updateHoverAndTooltip() {
+    if (Menu* top = getTopMenu()) {
+        // The dialog's walk feeds the tooltip itself.
+        top->onMouseMoved(mousePixel.x, mousePixel.y);
+    } else {
+        std::string text;
+        if (gui.isOver(mousePixel.x, mousePixel.y))
+            text = gui.getTooltipText(mousePixel.x, mousePixel.y);
+        else if (level)
+            text = level->tooltipText(mouseWorld.x, mouseWorld.y, mouseTile.x, mouseTile.y);
+        tooltip.setText(text);
+    }
+    placeTooltip();
+}
+
+void Game::placeTooltip() {
+    if (!tooltip.isShown())
+        return;
+    const float x = static_cast<float>(mousePixel.x);
+    const float y = static_cast<float>(mousePixel.y);
+    // Kept inside the window: flipped to the pointer's left or above it.
+    const float offsetX = x + tooltip.getWidth() >= WindowWidth ? -tooltip.getWidth() : 0.f;
+    const float offsetY =
+        y + tooltip.getHeight() + 30.f >= WindowHeight ? -tooltip.getHeight() : 30.f;
+    tooltip.setPosition(std::floor(x + offsetX), std::floor(y + offsetY));
+}

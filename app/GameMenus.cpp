@@ -1,0 +1,75 @@
+// Opening and closing dialogs, and the main menu.
+
+#include "app/Game.hpp"
+
+#include "ui/MenuBindings.hpp"
+#include "ui/MenuButtonKind.hpp"
+#include "ui/MenuLabel.hpp"
+
+bool Game::openMenu(Menu& menu) {
+    if (menu.isOpen())
+        return false;
+    menu.setOpen(true);
+    openMenus.push_back(&menu);
+    pause();
+    tooltip.setShown(false);
+    return true;
+}
+
+bool Game::isPausingMenuOpen() const {
+    return mainMenu.isOpen();
+}
+
+bool Game::closeTopMenu() {
+    if (openMenus.empty() || !openMenus.back()->isOpen())
+        return false;
+    openMenus.back()->setOpen(false);
+    openMenus.pop_back();
+    // Dialogs opened from the main menu return to it still paused.
+    if (!isPausingMenuOpen()) {
+        resume();
+        tooltip.setShown(true);
+    }
+    return true;
+}
+
+bool Game::openMainMenu() {
+    return openMenu(mainMenu);
+}
+
+void Game::quit() {
+    if (window)
+        window->close();
+}
+
+void Game::bindMenuActions() {
+    MenuBindings::Bind(ActionOpenMainMenu, [](Game* game) {
+        if (game != nullptr)
+            game->openMainMenu();
+    });
+    MenuBindings::Bind(ActionCloseTopMenu, [](Game* game) {
+        if (game != nullptr)
+            game->closeTopMenu();
+    });
+    MenuBindings::Bind(ActionQuitGame, [](Game* game) {
+        if (game != nullptr)
+            game->quit();
+    });
+    MenuBindings::BindTooltip([this](const std::string& text) { tooltip.setText(text); });
+}
+
+void Game::buildMainMenu() {
+    mainMenu.clear();
+    mainMenu.setFont(font);
+    mainMenu.resetBackground();
+    mainMenu.setGame(this);
+    mainMenu.addLabel(MenuLabel::AlignCentre, "Main Menu", dialogWidthSmall, 30.f);
+    mainMenu.addButton(ButtonOpenSaveMenu);
+    mainMenu.addButton(ButtonOpenLoadMenu);
+    mainMenu.addButton(ButtonQuitGame);
+    mainMenu.addButton(ButtonCloseMainMenu);
+    mainMenu.layout();
+    const sf::Vector2f size = mainMenu.getSize();
+    mainMenu.setPosition((WindowWidth - size.x) / 2.f, (WindowHeight - size.y) / 2.f);
+    mainMenu.setOpen(false);
+}

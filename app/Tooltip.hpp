@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ui/RoundedRectangleShape.hpp"
+
+#include <SFML/Graphics/Drawable.hpp>
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/Transformable.hpp>
+
+#include <string>
+
+// The white rounded box with a short text that follows the pointer. Its text
+// comes from the HUD, the world or an open dialog; an empty text hides it.
+class Tooltip : public sf::Drawable, public sf::Transformable {
+public:
+    Tooltip();
+
+    void setFont(const sf::Font& font);
+    // UTF-8. Empty hides the box and keeps the old text.
+    void setText(const std::string& newText);
+    void updateSize();
+    // Puts the text inside the inner margins of the box.
+    void placeText();
+
+    bool isShown() const { return shown; }
+    void setShown(bool isShown) { shown = isShown; }
+    float getWidth() const { return width; }
+    float getHeight() const { return height; }
+    const sf::Text& getText() const { return text; }
+
+protected:
+    void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
+
+private:
+    static constexpr float CornerRadius = 5.f;
+
+    bool shown = false;
+    sf::Text text;
+    sf::RoundedRectangleShape background;
+    float width = 0.f;
+    float height = 0.f;
+    float marginX = 6.f;
+    float marginY = 3.f;
+    float topOffset = 0.f;
+};

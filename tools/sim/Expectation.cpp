@@ -43,7 +43,7 @@ std::optional<bool> Compare(const std::string& actual, const std::string& op,
 }
 
 bool IsLaterReportKey(const std::string& key) {
-    static const char* const exact[] = {"queue", "truck", "deliveries_pending", "pickups_pending"};
+    static const char* const exact[] = {"queue"};
     for (const char* later : exact)
         if (key == later)
             return true;

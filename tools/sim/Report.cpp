@@ -74,6 +74,9 @@ std::map<std::string, std::string> Runner::report() {
     AddCounts(report, "ready_for_shipping.", level->getItemsReadyForShipping());
     AddPrices(report, "market.buy.", level->getStockMarket().getItemBuyPrices());
     AddPrices(report, "market.sell.", level->getStockMarket().getItemSellPrices());
+    report["truck"] = Text(level->getActiveTruck() != nullptr ? 1 : 0);
+    report["deliveries_pending"] = Text(level->getTruckLogistics().getDeliveryItems().size());
+    report["pickups_pending"] = Text(level->getTruckLogistics().getPickUpItems().size());
     report["refused"] = Text(refused);
     if (options.profile) {
         double sum = 0;

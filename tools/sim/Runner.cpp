@@ -10,7 +10,7 @@
 namespace {
 
 // Commands and report keys whose systems this build does not have yet.
-const char* const LaterCommands[] = {"buy", "sell", "save", "load"};
+const char* const LaterCommands[] = {"save", "load"};
 
 bool IsLaterCommand(const std::string& word) {
     for (const char* later : LaterCommands)
@@ -91,6 +91,10 @@ int Runner::runLine(const Line& line) {
         return commandPriorities(line);
     if (command == "recipe")
         return commandRecipe(line);
+    if (command == "buy")
+        return commandBuy(line);
+    if (command == "sell")
+        return commandSell(line);
     if (command == "expect")
         return commandExpect(line);
     if (command == "report") {

@@ -58,6 +58,9 @@ private:
     int commandPriorities(const Line& line);
     int commandRecipe(const Line& line);
     int commandExpect(const Line& line);
+    // The order and sell dialogs (RunnerTrade.cpp).
+    int commandBuy(const Line& line);
+    int commandSell(const Line& line);
 
     void advanceFrame(double minutes);
 

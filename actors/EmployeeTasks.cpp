@@ -162,8 +162,10 @@ bool Employee::handleTaskPickUp(const Task& task) {
     carrying = true;
     carriedItem = std::move(item);
     carriedAmount = 1;
-    if (kind == KindTruckDriver) {
-        // The driver takes everything at once; one item stands for all units.
+    // The driver takes everything at once; one item stands for all units. At
+    // the truck it takes one unit a trip: a place in goods-in takes one item
+    // per delivery, and the units beyond it would be lost on the way.
+    if (kind == KindTruckDriver && task.getObjectType() != Level::TruckMarker) {
         while (level->pickUpItem(task.getObjectType(), task.getCorrespondingItem(), at.x, at.y)) {
             ++carriedAmount;
         }

@@ -130,6 +130,11 @@ void Truck::approach(float dt) {
     if (std::max(std::abs(dx), std::abs(dy)) < 1.f) {
         approachWaypoints.pop();
         if (lastPoint) {
+            // Standing on the stop itself: the parking cell is read from the
+            // position, and a truck a fraction of a pixel short of the stop
+            // would put its driver's cells one column to the left.
+            setPosition(target);
+            moveDriverWithTruck();
             park();
         }
         return;

@@ -195,7 +195,7 @@ void Level::clear() {
     // A running search belongs to the old queue's front request.
     pathFinder.cancelSearch();
     pathFindingQueue.clear();
-    // The task chain is emptied here.
+    currentEmployeeTasks.clear();
     storeableItemAmounts.clear();
     storedItems.clear();
     itemsNeedingShippingPreparation.clear();

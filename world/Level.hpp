@@ -1,6 +1,8 @@
 #pragma once
 
 #include "actors/ApplicantPool.hpp"
+#include "actors/Need.hpp"
+#include "actors/Task.hpp"
 #include "actors/TruckLogistics.hpp"
 #include "economy/BankAccount.hpp"
 #include "economy/StockMarket.hpp"
@@ -158,6 +160,33 @@ public:
     static constexpr GameObjectType ZoneMarker = static_cast<GameObjectType>(9);
     static constexpr GameObjectType TruckMarker = static_cast<GameObjectType>(11);
 
+    // --- Work dispatch (LevelDispatch.cpp, LevelDispatchTargets.cpp) ------
+    // The need to serve now: the first with the strictly highest urgency
+    // among the unlocked ones; 0 when none is urgent at all.
+    static NeedType mostUrgentNeed(const std::map<NeedType, Need>& needs);
+    // Fills the four lists of the request with the places that serve the
+    // need; for the work need in the order of the priorities. Empty lists
+    // when nothing serves it.
+    void findTargets(NeedType need, const std::vector<TaskType>& priorities, int employeeKind,
+                     PathFindingItem& request);
+    // Candidate places for one task kind (see the .cpp for the rules).
+    struct Candidate {
+        Vec2i cell;
+        GameObject* object = nullptr;
+        GameObjectType marker = ObjectNone;
+        ItemType item = ItemNone;
+    };
+    std::vector<Candidate> findCandidates(TaskType kind);
+    // Where a carried item may go: storage cells, and producers missing it.
+    void findDropOffTargets(ItemType itemType, bool objectsOnly, bool storageOnly,
+                            PathFindingItem& request);
+    void findDriverTargets(PathFindingItem& request);
+    // The cells from which the object of that type on the cell is used.
+    std::vector<Vec2i> usagePositions(GameObjectType objectType, int column, int row) const;
+    // The chain assembled for the front request (between the two legs of a
+    // carrying job: walk tasks and the pick-up).
+    const std::vector<Task>& getCurrentEmployeeTasks() const { return currentEmployeeTasks; }
+
     // --- Trade and trucks (LevelTrade.cpp) --------------------------------
     // Charges count * price and orders the units by truck; false (nothing
     // booked) when the balance or the market's supply does not cover it.
@@ -264,6 +293,20 @@ private:
     bool pathSearchGoal(const PathFindingItem& item, Vec2i& goal) const;
     // Takes over the front request's finished search (the work dispatch).
     void handlePathFound(PathFindingItem& item, const std::vector<Vec2i>& path);
+    // Work dispatch helpers (LevelDispatch.cpp, LevelDispatchChain.cpp).
+    // Each returns true when it re-targeted the front request for a second leg.
+    bool planPickUpLeg(PathFindingItem& item, const std::vector<Vec2i>& path,
+                       const Candidate& target);
+    bool bookCarryingChain(const PathFindingItem& item, const std::vector<Vec2i>& path,
+                           const Candidate& target);
+    void appendWalkTasks(const std::vector<Vec2i>& path, NeedType need);
+    void appendActionTask(TaskType type, NeedType need, GameObjectType marker, ItemType item,
+                          const Vec2i& cell, int objectColumn, int objectRow);
+    void handOverChain(PathFindingItem& item, const Vec2i& target, bool lockIfEmpty);
+    void lockNeed(Employee* employee, NeedType need);
+    bool isEnclosedRoomAt(int column, int row) const;
+    // Stored minus promised units of the type on the cell's zone.
+    unsigned takeableAt(int column, int row, ItemType type) const;
 
     // Map writers (LevelObjects.cpp).
     void notifyMetaZonesAround(int column, int row);
@@ -311,7 +354,9 @@ private:
     std::vector<std::unique_ptr<Employee>> employees;
     std::vector<sf::Vector2i> employeesMapEntryPoints;
     std::deque<PathFindingItem> pathFindingQueue;
-    // The task chain being assembled slots in here.
+    // Not saved: the chain assembled for the queue's front request; empty
+    // between requests.
+    std::vector<Task> currentEmployeeTasks;
     std::vector<GameObject*> gameObjectsNeedingTransport;
     std::vector<GameObject*> gameObjectsNeedingSupply;
     std::map<ItemType, unsigned> storeableItemAmounts;

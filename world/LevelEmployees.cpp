@@ -6,6 +6,7 @@
 #include "actors/Employee.hpp"
 #include "actors/GameObject.hpp"
 #include "actors/Task.hpp"
+#include "actors/Truck.hpp"
 #include "params/Rules.hpp"
 #include "world/Zone.hpp"
 
@@ -129,7 +130,16 @@ std::unique_ptr<Item> Level::pickUpItem(GameObjectType placeMarker, ItemType ite
         unsigned amount = 1;
         return object == nullptr ? nullptr : object->takeOutput(itemType, amount);
     }
-    // Goods arriving by truck are made at the truck once trucks come to the site.
+    // Goods arriving by truck come into being as they are unloaded, one unit
+    // of the order queue's front each, so the driver cannot take more than
+    // was bought.
+    if (placeMarker == TruckMarker && activeTruck != nullptr && itemType != ItemNone &&
+        truckLogistics.peekDeliveryItem() == itemType) {
+        truckLogistics.nextDeliveryItem();
+        auto item = std::make_unique<Item>(texture, itemType);
+        item->setPosition(activeTruck->getPosition());
+        return item;
+    }
     return nullptr;
 }
 
@@ -147,7 +157,13 @@ bool Level::deliverCarriedItem(GameObjectType placeMarker, std::unique_ptr<Item>
         GameObject* object = findObjectOnCell(placeMarker, column, row);
         return object != nullptr && object->deliverIngredient(std::move(item));
     }
-    // Loading onto a truck needs a truck at the site.
+    // Loaded goods are credited as sold; a unit nobody bought stays with
+    // the carrier instead of vanishing unpaid.
+    if (placeMarker == TruckMarker && activeTruck != nullptr &&
+        truckLogistics.shipUnit(item->getType())) {
+        item.reset();
+        return true;
+    }
     return false;
 }
 

@@ -22,9 +22,10 @@ void Level::dropPathRequestsOf(const Employee* employee) {
     if (pathFindingQueue.empty()) {
         return;
     }
-    // The running search belongs to the front request.
+    // The running search and the chain being assembled belong to the front request.
     if (pathFindingQueue.front().employee == employee) {
         pathFinder.cancelSearch();
+        currentEmployeeTasks.clear();
     }
     pathFindingQueue.erase(std::remove_if(pathFindingQueue.begin(), pathFindingQueue.end(),
                                           [employee](const PathFindingItem& item) {
@@ -42,18 +43,16 @@ void Level::forgetObjectInPathRequests(const GameObject* object) {
 }
 
 bool Level::pathSearchGoal(const PathFindingItem& item, Vec2i& goal) const {
-    // The dispatch starts a second leg from the end of the chain it is
-    // assembling instead; that chain is not part of the level yet.
     if (item.employee == nullptr) {
         return false;
+    }
+    // A second leg starts where the chain assembled so far ends.
+    if (!currentEmployeeTasks.empty() && &item == &pathFindingQueue.front()) {
+        const sf::Vector2i cell = currentEmployeeTasks.back().getDestination();
+        goal = Vec2i(cell.x, cell.y);
+        return true;
     }
     const sf::Vector2i cell = item.employee->getMapPosition();
     goal = Vec2i(cell.x, cell.y);
     return true;
-}
-
-void Level::handlePathFound(PathFindingItem&, const std::vector<Vec2i>&) {
-    // Turning the route into tasks is the dispatch's work; until it exists a
-    // finished request is simply done.
-    pathFindingQueue.pop_front();
 }

@@ -61,6 +61,7 @@ std::map<std::string, std::string> Runner::report() {
     report["employees"] = Text(level->getEmployees().size());
     report["applicants"] = Text(level->getApplicantPool().size());
     report["carried"] = Text(level->carriedUnits());
+    report["queue"] = Text(level->getPathFindingQueue().size());
     report["objects"] = Text(level->getGameObjects().size());
     report["surface_objects"] = Text(level->getSurfaceObjects().size());
     report["doors"] = Text(level->getDoors().size());

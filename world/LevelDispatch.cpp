@@ -1,0 +1,264 @@
+// The work dispatch: an idle employee's request becomes a queued path search,
+// and a finished search becomes the chain of tasks the employee carries out.
+
+#include "world/Level.hpp"
+
+#include "actors/Employee.hpp"
+#include "actors/GameObject.hpp"
+#include "actors/Truck.hpp"
+#include "params/Rules.hpp"
+#include "world/Tile.hpp"
+
+#include <algorithm>
+#include <iostream>
+
+namespace {
+
+// Kinds that need the exclusive use of the cell in front of an object.
+bool isUsageKind(TaskType type) {
+    switch (type) {
+    case TaskNone:
+    case TaskWalk:
+    case TaskTransport:
+    case TaskPickUp:
+    case TaskDeliver:
+    case TaskError:
+        return false;
+    default:
+        return true;
+    }
+}
+
+// Which of the need's kinds a work priority entry lets the employee do.
+bool priorityAdmits(TaskType entry, TaskType kind) {
+    // Entry 13 stands for research, which no task kind serves yet.
+    constexpr int Research = 13;
+    if (entry == TaskWalk) {
+        return kind == TaskWalk || kind == TaskTransport || kind == TaskPickUp ||
+               kind == TaskDeliver;
+    }
+    if (entry == TaskWork || entry == Research) {
+        return kind == entry;
+    }
+    return false;
+}
+
+int urgencyOf(const Need& need) {
+    if (need.getType() == NeedWork) {
+        return 1;
+    }
+    const float value = need.getValue();
+    if (value < need.getTriggerLow()) {
+        return 0;
+    }
+    if (value < need.getTriggerMedium()) {
+        return 2;
+    }
+    return value < need.getTriggerHigh() ? 3 : 4;
+}
+
+void clearTargets(PathFindingItem& request) {
+    request.targets.clear();
+    request.correspondingTasks.clear();
+    request.correspondingGameObjects.clear();
+    request.correspondingItems.clear();
+}
+
+} // namespace
+
+NeedType Level::mostUrgentNeed(const std::map<NeedType, Need>& needs) {
+    NeedType best = static_cast<NeedType>(0);
+    int bestUrgency = 0;
+    for (const auto& [type, need] : needs) {
+        if (type == 0 || need.isLocked()) {
+            continue;
+        }
+        const int urgency = urgencyOf(need);
+        if (urgency > bestUrgency) {
+            bestUrgency = urgency;
+            best = type;
+        }
+    }
+    return best;
+}
+
+bool Level::requestWork(Employee* employee, bool& noWork) {
+    noWork = false;
+    if (employee == nullptr) {
+        return false;
+    }
+    const bool driver = employee->getKind() == Employee::KindTruckDriver;
+    const NeedType need = driver ? NeedWork : mostUrgentNeed(employee->getNeeds());
+    if (!driver && (need == 0 || need == -1)) {
+        noWork = true;
+        return false;
+    }
+    PathFindingItem request;
+    findTargets(need, employee->getTaskPriorities(), employee->getKind(), request);
+    if (!request.targets.empty() && request.isConsistent()) {
+        pathFindingQueue.emplace_back(
+            employee, need, std::move(request.targets), std::move(request.correspondingTasks),
+            std::move(request.correspondingGameObjects), std::move(request.correspondingItems));
+        return true;
+    }
+    if (driver) {
+        // Nothing left to carry: the truck may leave.
+        if (activeTruck != nullptr) {
+            activeTruck->setParked(false);
+        }
+    } else {
+        lockNeed(employee, need);
+    }
+    return false;
+}
+
+void Level::findTargets(NeedType need, const std::vector<TaskType>& priorities, int employeeKind,
+                        PathFindingItem& request) {
+    clearTargets(request);
+    if (employeeKind == Employee::KindTruckDriver) {
+        findDriverTargets(request);
+        return;
+    }
+    const std::vector<TaskType> kinds = GameParams::GetTaskTypesForNeed(need);
+    // The work need makes one pass per priority entry; any other need one
+    // pass that admits every kind.
+    const bool byPriority = need == NeedWork;
+    const std::size_t passes = byPriority ? priorities.size() : 1;
+    for (std::size_t pass = 0; pass < passes && request.targets.empty(); ++pass) {
+        for (TaskType kind : kinds) {
+            if (byPriority && !priorityAdmits(priorities[pass], kind)) {
+                continue;
+            }
+            for (const Candidate& candidate : findCandidates(kind)) {
+                const bool onItsCell = candidate.object != nullptr &&
+                                       candidate.object->getMapPos() ==
+                                           sf::Vector2i(candidate.cell.x, candidate.cell.y);
+                std::vector<Vec2i> cells;
+                if (onItsCell) {
+                    cells = candidate.object->getUsagePos();
+                } else {
+                    cells.push_back(candidate.cell);
+                }
+                for (const Vec2i& cell : cells) {
+                    if (!isInMap(cell.x, cell.y)) {
+                        continue;
+                    }
+                    if (onItsCell && isUsageKind(kind) &&
+                        tileContainer[cellIndex(cell.x, cell.y)].isOccupied()) {
+                        continue;
+                    }
+                    request.targets.push_back(cell);
+                    request.correspondingTasks.push_back(kind);
+                    request.correspondingGameObjects.push_back(candidate.object);
+                    request.correspondingItems.push_back(candidate.item);
+                }
+            }
+        }
+    }
+    if (!request.isConsistent()) {
+        clearTargets(request);
+    }
+}
+
+std::vector<Vec2i> Level::usagePositions(GameObjectType objectType, int column, int row) const {
+    const GameObject* object = findObjectOnCell(objectType, column, row);
+    return object == nullptr ? std::vector<Vec2i>{} : object->getUsagePos();
+}
+
+void Level::lockNeed(Employee* employee, NeedType need) {
+    if (employee == nullptr) {
+        return;
+    }
+    auto entry = employee->getNeeds().find(need);
+    if (entry != employee->getNeeds().end()) {
+        entry->second.lock();
+    }
+}
+
+void Level::handlePathFound(PathFindingItem& item, const std::vector<Vec2i>& path) {
+    Employee* employee = item.employee;
+    if (path.empty()) {
+        lockNeed(employee, item.need);
+        currentEmployeeTasks.clear();
+        if (employee != nullptr) {
+            employee->receiveTasks({});
+        }
+        pathFindingQueue.pop_front();
+        return;
+    }
+    const Vec2i target = path.back();
+    const bool previousEndedInPickUp =
+        !currentEmployeeTasks.empty() && currentEmployeeTasks.back().getTask() == TaskPickUp;
+    const auto found = std::find(item.targets.begin(), item.targets.end(), target);
+    if (found == item.targets.end()) {
+        currentEmployeeTasks.clear();
+        handOverChain(item, target, !previousEndedInPickUp);
+        return;
+    }
+    const auto index = static_cast<std::size_t>(found - item.targets.begin());
+    const Candidate chosen{target, item.correspondingGameObjects[index], ObjectNone,
+                           item.correspondingItems[index]};
+    const TaskType kind = item.correspondingTasks[index];
+
+    bool built = false;
+    if (isUsageKind(kind)) {
+        if (tileContainer[cellIndex(target.x, target.y)].isOccupied()) {
+            // Somebody took the place since the search began: no lock, the
+            // employee asks again at once.
+            handOverChain(item, target, false);
+            return;
+        }
+        GameObject* object = chosen.object;
+        if (object != nullptr && !object->hasUsageFlag() && object->canBeUsedFor(kind)) {
+            appendWalkTasks(path, item.need);
+            const sf::Vector2i at = object->getMapPos();
+            appendActionTask(kind, item.need, object->getObjType(), ItemNone, target, at.x, at.y);
+            object->raiseUsageFlag();
+            built = true;
+        }
+    } else if (kind == TaskTransport) {
+        if (planPickUpLeg(item, path, chosen)) {
+            return;
+        }
+    } else if (kind == TaskDeliver) {
+        built = bookCarryingChain(item, path, chosen);
+    } else if (kind == TaskWalk) {
+        appendWalkTasks(path, item.need);
+        built = true;
+    }
+    if (!built) {
+        currentEmployeeTasks.clear();
+    }
+    // An empty chain locks the need, except after a failed second leg: the
+    // pick-up was possible, only its drop-off went away.
+    handOverChain(item, target, !previousEndedInPickUp);
+}
+
+void Level::handOverChain(PathFindingItem& item, const Vec2i& target, bool lockIfEmpty) {
+    Employee* employee = item.employee;
+    if (!currentEmployeeTasks.empty()) {
+        const TaskType last = currentEmployeeTasks.back().getTask();
+        if (isUsageKind(last) && !tileContainer[cellIndex(target.x, target.y)].occupy()) {
+            std::cout << "Level::handlePathFound() - tileContainer[].occupy() fehlgeschlagen - "
+                         "Sollte hier nicht passieren! Falls Task == TaskTransport ist den "
+                         "beteiligten Lagerzonen und Objekten schon eine Abholung / Lieferung "
+                         "angekündigt!"
+                      << std::endl;
+        }
+        if (last == TaskPickUp) {
+            std::cout << "Level::handlePathFound() - currentEmployeeTasks.back().task == "
+                         "TaskPickUp - Darf nicht sein! Letzter Task MUSS in diesem Fall "
+                         "TaskDeliver sein! TaskPickUp ohne TaskDeliver = Fehler, weil das "
+                         "aufgenommene Item niemals ableget wird!"
+                      << std::endl;
+        }
+    } else if (lockIfEmpty) {
+        lockNeed(employee, item.need);
+    }
+    std::vector<Task> chain = std::move(currentEmployeeTasks);
+    currentEmployeeTasks.clear();
+    if (employee != nullptr) {
+        employee->receiveTasks(std::move(chain));
+    }
+    pathFindingQueue.pop_front();
+}

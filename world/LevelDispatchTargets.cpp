@@ -1,0 +1,208 @@
+// Where a need can be served: the candidate places for a task kind, the
+// places a carried item may go, and the truck driver's places.
+
+#include "world/Level.hpp"
+
+#include "actors/GameObject.hpp"
+#include "actors/Truck.hpp"
+#include "world/MetaZone.hpp"
+#include "world/Zone.hpp"
+
+namespace {
+
+bool holdsOutputToCollect(const GameObject& object) {
+    for (const auto& output : object.getProducedItemOutput()) {
+        if (object.hasOutputToCollect(output.first)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void addTarget(PathFindingItem& request, const Vec2i& cell, TaskType kind, GameObject* object,
+               ItemType item) {
+    request.targets.push_back(cell);
+    request.correspondingTasks.push_back(kind);
+    request.correspondingGameObjects.push_back(object);
+    request.correspondingItems.push_back(item);
+}
+
+} // namespace
+
+bool Level::isEnclosedRoomAt(int column, int row) const {
+    if (!isInMap(column, row)) {
+        return false;
+    }
+    MetaZone* room = metaZoneMap[cellIndex(column, row)];
+    return room != nullptr && room->isEnclosed();
+}
+
+unsigned Level::takeableAt(int column, int row, ItemType type) const {
+    const Zone* zone = getZoneAt(column, row);
+    if (zone == nullptr || !zone->isStorageZone() || zone->getStoredType() != type ||
+        type == ItemNone) {
+        return 0;
+    }
+    const unsigned stored = zone->getStoredAmount();
+    const unsigned promised = zone->getAmountInRetrieval();
+    return stored > promised ? stored - promised : 0;
+}
+
+std::vector<Level::Candidate> Level::findCandidates(TaskType kind) {
+    std::vector<Candidate> candidates;
+    if (kind == TaskTransport) {
+        bool storageScanned = false;
+        for (const auto& room : metaZoneContainer) {
+            if (room->getType() == ZoneGoodsOut && !storageScanned) {
+                // Every goods-out room would list the same storage cells again.
+                storageScanned = true;
+                for (const auto& [type, count] : itemsNeedingShippingPreparation) {
+                    if (count == 0) {
+                        continue;
+                    }
+                    for (const auto& store : metaZoneContainer) {
+                        if (store->getType() != ZoneStorage) {
+                            continue;
+                        }
+                        for (const sf::Vector2i& cell : store->zonePositions()) {
+                            if (takeableAt(cell.x, cell.y, type) > 0) {
+                                candidates.push_back(
+                                    {Vec2i(cell.x, cell.y), nullptr, ZoneMarker, type});
+                            }
+                        }
+                    }
+                }
+            } else if (room->getType() == ZoneGoodsIn) {
+                for (const sf::Vector2i& cell : room->zonePositions()) {
+                    const Zone* zone = getZoneAt(cell.x, cell.y);
+                    if (zone == nullptr) {
+                        continue;
+                    }
+                    const ItemType type = zone->getStoredType();
+                    if (takeableAt(cell.x, cell.y, type) > 0 && freeStorageFor(type) > 0) {
+                        candidates.push_back({Vec2i(cell.x, cell.y), nullptr, ZoneMarker, type});
+                    }
+                }
+            }
+        }
+        if (!candidates.empty()) {
+            return candidates;
+        }
+    }
+    for (const auto* objects : {&gameObjectContainer, &gameObjectSurfacesContainer}) {
+        for (const auto& owned : *objects) {
+            GameObject& object = *owned;
+            const sf::Vector2i at = object.getMapPos();
+            const Vec2i cell(at.x, at.y);
+            if (object.getUsageTaskType() == kind) {
+                bool usable = !object.hasUsageFlag() && isEnclosedRoomAt(at.x, at.y);
+                if (usable && object.isProducer()) {
+                    usable = object.getCurrentRecipe().isValid() &&
+                             (object.isProductionActive() ||
+                              (!object.needsSupply() && !holdsOutputToCollect(object)));
+                }
+                if (usable) {
+                    candidates.push_back({cell, &object, object.getObjType(), ItemNone});
+                }
+            }
+            if (kind != TaskTransport || !object.isProducer()) {
+                continue;
+            }
+            for (const auto& output : object.getProducedItemOutput()) {
+                // Output already promised to a carrier is not offered twice.
+                if (object.hasOutputToCollect(output.first) && freeStorageFor(output.first) > 0) {
+                    candidates.push_back({cell, &object, object.getObjType(), output.first});
+                    break;
+                }
+            }
+            if (!object.needsSupply()) {
+                continue;
+            }
+            const auto& input = object.getIngredientInput();
+            const auto& onTheWay = object.getAmountInDelivery();
+            for (const auto& [type, needed] : object.getCurrentRecipe().ingredients) {
+                const auto present = input.find(type);
+                const std::size_t have = present == input.end() ? 0 : present->second.size();
+                const auto announced = onTheWay.find(type);
+                const std::size_t coming = announced == onTheWay.end() ? 0 : announced->second;
+                const std::size_t missing = needed > have ? needed - have : 0;
+                if (missing <= coming || availableStored(type) == 0) {
+                    continue;
+                }
+                for (const auto& store : metaZoneContainer) {
+                    if (store->getType() != ZoneStorage) {
+                        continue;
+                    }
+                    for (const sf::Vector2i& storeCell : store->zonePositions()) {
+                        if (takeableAt(storeCell.x, storeCell.y, type) > 0) {
+                            candidates.push_back(
+                                {Vec2i(storeCell.x, storeCell.y), &object, ZoneMarker, type});
+                        }
+                    }
+                }
+                break;
+            }
+        }
+    }
+    return candidates;
+}
+
+void Level::findDropOffTargets(ItemType itemType, bool objectsOnly, bool storageOnly,
+                               PathFindingItem& request) {
+    if (!objectsOnly) {
+        for (int index = 0; index < cellCount; ++index) {
+            const ZoneType zone = zoneMap[index];
+            const bool storageKind =
+                zone == ZoneStorage ||
+                (!storageOnly && (zone == ZoneGoodsIn || zone == ZoneGoodsOut));
+            if (!storageKind || !zoneContainer[index].canStore(itemType, 1)) {
+                continue;
+            }
+            const int column = index % width;
+            const int row = index / width;
+            if (isEnclosedRoomAt(column, row)) {
+                addTarget(request, Vec2i(column, row), TaskDeliver, nullptr, itemType);
+            }
+        }
+    }
+    for (const auto* objects : {&gameObjectContainer, &gameObjectSurfacesContainer}) {
+        for (const auto& owned : *objects) {
+            if (!owned->isProducer() || !owned->needsIngredient(itemType)) {
+                continue;
+            }
+            for (const Vec2i& cell : owned->getUsagePos()) {
+                if (isInMap(cell.x, cell.y)) {
+                    addTarget(request, cell, TaskDeliver, owned.get(), itemType);
+                }
+            }
+        }
+    }
+}
+
+void Level::findDriverTargets(PathFindingItem& request) {
+    if (activeTruck == nullptr) {
+        return;
+    }
+    const sf::Vector2i parking = activeTruck->getParkingTile();
+    const ItemType unloading = truckLogistics.peekDeliveryItem();
+    if (unloading != ItemNone) {
+        for (int index = 0; index < cellCount; ++index) {
+            if (zoneMap[index] == ZoneGoodsIn && zoneContainer[index].canStore(unloading, 1)) {
+                // One goods-in place is enough to unload at the truck.
+                addTarget(request, Vec2i(parking.x, parking.y), TaskTransport, nullptr, unloading);
+                break;
+            }
+        }
+    }
+    for (int index = 0; index < cellCount; ++index) {
+        if (zoneMap[index] != ZoneGoodsOut) {
+            continue;
+        }
+        const int column = index % width;
+        const int row = index / width;
+        const ItemType type = zoneContainer[index].getStoredType();
+        if (takeableAt(column, row, type) > 0) {
+            addTarget(request, Vec2i(column, row), TaskTransport, nullptr, type);
+        }
+    }
+}

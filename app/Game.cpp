@@ -97,7 +97,7 @@ bool Game::init() {
     gui.init(this, &spriteAtlas);
     cursor.init(this, &spriteAtlas);
     bindMenuActions();
-    buildMainMenu();
+    buildDialogs();
 
     tooltip.setPosition(0.f, 0.f);
     tooltip.setFont(font);
@@ -142,6 +142,11 @@ bool Game::update() {
     const sf::Time elapsed = clampFrameTime(frameClock.restart());
     gameTime.advance(elapsed);
     updateFps(elapsed);
+    if (saveListsDirty) {
+        buildLoadMenu();
+        buildSaveMenu();
+        saveListsDirty = false;
+    }
 
     sf::Event event;
     while (window->pollEvent(event))

@@ -75,12 +75,46 @@ public:
     // Dialogs. Opening one pauses the game; a dialog is never open twice.
     bool openMenu(Menu& menu);
     bool openMainMenu();
+    bool openSaveMenu();
+    bool openLoadMenu();
+    // For a machine that produces; remembers it as the selected object.
+    bool openProductionMenu(GameObject* object);
+    bool openOrderMenu();
+    bool openSellMenu();
+    bool openPriceMenu();
+    bool openLabourMarketMenu();
+    bool openDismissMenu();
+    bool openStaffMenu();
     bool closeTopMenu();
     bool isDialogOpen() const { return !openMenus.empty(); }
     Menu* getTopMenu() const { return openMenus.empty() ? nullptr : openMenus.back(); }
     const std::vector<Menu*>& getOpenMenus() const { return openMenus; }
     Menu& getMainMenu() { return mainMenu; }
+    Menu& getSaveMenu() { return saveMenu; }
+    Menu& getLoadMenu() { return loadMenu; }
+    Menu& getProductionMenu() { return productionMenu; }
+    Menu& getOrderMenu() { return orderMenu; }
+    Menu& getSellMenu() { return sellMenu; }
+    Menu& getPriceMenu() { return priceMenu; }
+    Menu& getLabourMarketMenu() { return labourMarketMenu; }
+    Menu& getDismissMenu() { return dismissMenu; }
+    Menu& getStaffMenu() { return staffMenu; }
+    bool areSaveListsDirty() const { return saveListsDirty; }
 
+    // The dialogs' actions (GameDialogActions.cpp); each tells whether it
+    // changed the game.
+    bool loadSelectedGame();
+    bool saveUnderEnteredName();
+    bool applySelectedRecipe();
+    bool buyChosenItems();
+    bool sellChosenItems();
+    void togglePrices();
+    bool hireSelectedApplicant();
+    bool dismissSelectedEmployee();
+    // By name in the save folder; a name that would leave it is refused with
+    // a message. A failed load keeps the running game.
+    bool saveGame(const std::string& name);
+    bool loadGame(const std::string& name);
     void quit();
 
     static sf::Time clampFrameTime(sf::Time elapsed);
@@ -115,6 +149,24 @@ private:
     void refreshBalanceText();
     void bindMenuActions();
     void buildMainMenu();
+    // The dialogs (GameDialogs.cpp), their refreshing (GameDialogOpen.cpp).
+    void bindDialogActions();
+    void buildDialogs();
+    void buildSaveMenu();
+    void buildLoadMenu();
+    void buildProductionMenu(const GameObject& object);
+    void buildOrderMenu();
+    void buildSellMenu();
+    void buildPriceMenu();
+    void buildLabourMarketMenu();
+    void buildDismissMenu();
+    void buildStaffMenu();
+    void refreshOrderMenu();
+    void refreshSellMenu();
+    void refreshLabourMarketMenu();
+    void refreshDismissMenu();
+    void refreshStaffMenu();
+    void showPriceTitle();
     // Pointer steps after the tile is known: cursor, hover, tooltip.
     void updateHoverAndTooltip();
     void placeTooltip();
@@ -146,8 +198,19 @@ private:
     // Open dialogs, bottom first. Not saved.
     std::vector<Menu*> openMenus;
     Menu mainMenu;
+    Menu saveMenu;
+    Menu loadMenu;
+    Menu productionMenu;
+    Menu orderMenu;
+    Menu sellMenu;
+    Menu priceMenu;
+    Menu labourMarketMenu;
+    Menu dismissMenu;
+    Menu staffMenu;
     // The machine whose production dialog was opened last.
     GameObject* selectedObject = nullptr;
+    // Rebuild the load and save dialogs at the next update. Not saved.
+    bool saveListsDirty = false;
     bool pausedByFocusLoss = false;
     bool pausedByMenu = false;
     unsigned speedBeforePause = 1;

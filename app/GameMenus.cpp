@@ -17,7 +17,7 @@ bool Game::openMenu(Menu& menu) {
 }
 
 bool Game::isPausingMenuOpen() const {
-    return mainMenu.isOpen();
+    return mainMenu.isOpen() || saveMenu.isOpen() || loadMenu.isOpen();
 }
 
 bool Game::closeTopMenu() {
@@ -56,6 +56,7 @@ void Game::bindMenuActions() {
             game->quit();
     });
     MenuBindings::BindTooltip([this](const std::string& text) { tooltip.setText(text); });
+    bindDialogActions();
 }
 
 void Game::buildMainMenu() {

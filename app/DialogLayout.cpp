@@ -1,0 +1,48 @@
+#include "app/DialogLayout.hpp"
+
+#include "app/Game.hpp"
+#include "ui/MenuButton.hpp"
+#include "ui/MenuColumnContainer.hpp"
+#include "ui/MenuLabel.hpp"
+
+#include <memory>
+
+namespace DialogLayout {
+
+MenuLabel* Start(Menu& menu, Game* game, const sf::Font& font, const std::string& title,
+                 float width) {
+    menu.clear();
+    menu.setFont(font);
+    menu.resetBackground();
+    menu.setGame(game);
+    return menu.addLabel(MenuLabel::AlignCentre, title, width, TitleHeight);
+}
+
+std::pair<MenuButton*, MenuButton*> AddButtonRow(Menu& menu, int leftKind, int rightKind,
+                                                 float width) {
+    auto row = std::make_unique<MenuColumnContainer>();
+    row->setColumnCount(2);
+    // The buttons draw with the menu's font, which lives as long as they do.
+    auto left = std::make_unique<MenuButton>(row.get(), menu.getGame(), menu.getFont(), leftKind);
+    auto right = std::make_unique<MenuButton>(row.get(), menu.getGame(), menu.getFont(), rightKind);
+    MenuButton* leftButton = left.get();
+    MenuButton* rightButton = right.get();
+    row->addElement(0, std::move(left));
+    row->addElement(1, std::move(right));
+    // Laid out once here so the menu knows the row's height.
+    row->setSize(width, 0.f);
+    menu.add(std::move(row));
+    return {leftButton, rightButton};
+}
+
+void Finish(Menu& menu) {
+    menu.layout();
+    Centre(menu);
+}
+
+void Centre(Menu& menu) {
+    const sf::Vector2f size = menu.getSize();
+    menu.setPosition((Game::WindowWidth - size.x) / 2.f, (Game::WindowHeight - size.y) / 2.f);
+}
+
+} // namespace DialogLayout

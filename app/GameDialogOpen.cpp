@@ -1,0 +1,159 @@
+// Opening the game's dialogs, and refreshing what they show from the level
+// when they open.
+
+#include "app/Game.hpp"
+
+#include "actors/Employee.hpp"
+#include "actors/GameObject.hpp"
+#include "app/DialogLayout.hpp"
+#include "ui/MenuEmployeeSelector.hpp"
+#include "ui/MenuListbox.hpp"
+#include "ui/MenuListboxItemAmountSelectorEntry.hpp"
+
+#include <algorithm>
+#include <limits>
+#include <map>
+
+namespace {
+
+using Counts = std::map<ItemType, unsigned>;
+using Prices = std::map<ItemType, float>;
+
+// Puts every entry back to amount 0 with the current limit and price, and
+// adds an entry for an item the market now trades that the list lacks.
+void RefreshTradeList(MenuListbox& list, const Counts& limits, const Prices& prices) {
+    std::map<ItemType, MenuListboxItemAmountSelectorEntry*> shown;
+    for (MenuElement* element : list.getEntries())
+        if (auto* entry = dynamic_cast<MenuListboxItemAmountSelectorEntry*>(element))
+            shown.emplace(entry->getItem(), entry);
+    for (const auto& [item, limit] : limits) {
+        const auto price = prices.find(item);
+        const float current = price == prices.end() ? 0.f : price->second;
+        const auto entry = shown.find(item);
+        if (entry != shown.end()) {
+            entry->second->setAmount(0);
+            entry->second->setMaximum(limit);
+            entry->second->setPrice(current);
+        } else if (limit != 0) {
+            list.addItemAmountSelectorEntry(item, limit, current);
+        }
+    }
+    list.update();
+}
+
+// The market counts in size_t; an amount entry holds an unsigned.
+Counts Narrowed(const StockMarket::CountTable& table) {
+    Counts counts;
+    for (const auto& [item, count] : table)
+        counts.emplace(item, static_cast<unsigned>(std::min<std::size_t>(
+                                 count, std::numeric_limits<unsigned>::max())));
+    return counts;
+}
+
+} // namespace
+
+bool Game::openSaveMenu() {
+    return openMenu(saveMenu);
+}
+
+bool Game::openLoadMenu() {
+    return openMenu(loadMenu);
+}
+
+bool Game::openProductionMenu(GameObject* object) {
+    if (object == nullptr)
+        return false;
+    // An open dialog is never rebuilt under the walk that may be in it.
+    if (productionMenu.isOpen())
+        return false;
+    selectedObject = object;
+    buildProductionMenu(*object);
+    return openMenu(productionMenu);
+}
+
+bool Game::openOrderMenu() {
+    if (!orderMenu.isOpen())
+        refreshOrderMenu();
+    return openMenu(orderMenu);
+}
+
+bool Game::openSellMenu() {
+    if (!sellMenu.isOpen())
+        refreshSellMenu();
+    return openMenu(sellMenu);
+}
+
+bool Game::openPriceMenu() {
+    if (!priceMenu.isOpen())
+        buildPriceMenu();
+    return openMenu(priceMenu);
+}
+
+bool Game::openLabourMarketMenu() {
+    if (!labourMarketMenu.isOpen())
+        refreshLabourMarketMenu();
+    return openMenu(labourMarketMenu);
+}
+
+bool Game::openDismissMenu() {
+    if (!dismissMenu.isOpen())
+        refreshDismissMenu();
+    return openMenu(dismissMenu);
+}
+
+bool Game::openStaffMenu() {
+    if (!staffMenu.isOpen())
+        refreshStaffMenu();
+    return openMenu(staffMenu);
+}
+
+void Game::refreshOrderMenu() {
+    auto* list = DialogLayout::FindFirst<MenuListbox>(orderMenu);
+    if (list == nullptr)
+        return;
+    const StockMarket& market = level->getStockMarket();
+    RefreshTradeList(*list, Narrowed(market.getItemAvailability()), market.getItemBuyPrices());
+    DialogLayout::Centre(orderMenu);
+}
+
+void Game::refreshSellMenu() {
+    auto* list = DialogLayout::FindFirst<MenuListbox>(sellMenu);
+    if (list == nullptr)
+        return;
+    const StockMarket& market = level->getStockMarket();
+    // Never more than the market wants nor more than storage holds unsold:
+    // units sold beyond that would never reach a truck.
+    Counts limits = Narrowed(market.getItemRequests());
+    const Counts sellable = level->sellableItems();
+    for (auto& [item, limit] : limits) {
+        const auto held = sellable.find(item);
+        limit = std::min(limit, held == sellable.end() ? 0u : held->second);
+    }
+    RefreshTradeList(*list, limits, market.getItemSellPrices());
+    DialogLayout::Centre(sellMenu);
+}
+
+void Game::refreshLabourMarketMenu() {
+    if (auto* selector = DialogLayout::FindFirst<MenuEmployeeSelector>(labourMarketMenu)) {
+        // The level may be another since the dialog was built.
+        selector->setApplicants(&level->getApplicantPool().getApplicants());
+        selector->update();
+    }
+}
+
+void Game::refreshDismissMenu() {
+    if (auto* selector = DialogLayout::FindFirst<MenuEmployeeSelector>(dismissMenu)) {
+        selector->setEmployees(&level->getEmployees());
+        selector->update();
+    }
+}
+
+void Game::refreshStaffMenu() {
+    auto* list = DialogLayout::FindFirst<MenuListbox>(staffMenu);
+    if (list == nullptr)
+        return;
+    list->removeEmployeePrioritySelectorEntries();
+    for (const std::unique_ptr<Employee>& employee : level->getEmployees())
+        list->addEmployeePrioritySelectorEntry(*employee);
+    list->update();
+}

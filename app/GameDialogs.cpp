@@ -1,0 +1,155 @@
+// The game's dialogs: what each one holds. Each builder starts from a
+// cleared dialog and leaves it laid out and centred.
+
+#include "app/Game.hpp"
+
+#include "actors/GameObject.hpp"
+#include "app/DialogLayout.hpp"
+#include "persist/SaveGames.hpp"
+#include "ui/MenuButton.hpp"
+#include "ui/MenuButtonKind.hpp"
+#include "ui/MenuEmployeeSelector.hpp"
+#include "ui/MenuLabel.hpp"
+#include "ui/MenuListbox.hpp"
+#include "ui/MenuStockChart.hpp"
+#include "ui/MenuTextbox.hpp"
+
+#include <memory>
+
+namespace {
+
+constexpr float ListHeight = 300.f;
+// The buy and sell lines hold an image and their amount controls.
+constexpr float TradeEntryHeight = 40.f;
+constexpr float SelectorHeight = 400.f;
+// The chart is wider than the dialog's own width, and the dialog follows it.
+constexpr float PriceChartWidthFactor = 2.5f;
+constexpr float PriceChartHeight = 600.f;
+
+const char* const BuyPricesTitle = "Item-Kaufpreise";
+const char* const SellPricesTitle = "Item-Verkaufspreise";
+
+// Without an entry height the list keeps its own.
+std::unique_ptr<MenuListbox> MakeList(const sf::Font& font, float width, float entryHeight = 0.f) {
+    auto list = std::make_unique<MenuListbox>(font);
+    if (entryHeight > 0.f)
+        list->setEntryHeight(entryHeight);
+    list->setSize(width, ListHeight);
+    return list;
+}
+
+MenuListbox* AddSaveList(Menu& menu, const sf::Font& font, float width) {
+    MenuListbox* list = menu.add(MakeList(font, width));
+    for (const std::string& name : GameParams::ListSaveGames())
+        list->addEntry(name);
+    return list;
+}
+
+} // namespace
+
+void Game::buildDialogs() {
+    buildMainMenu();
+    buildSaveMenu();
+    buildLoadMenu();
+    buildOrderMenu();
+    buildSellMenu();
+    buildPriceMenu();
+    buildLabourMarketMenu();
+    buildDismissMenu();
+    buildStaffMenu();
+}
+
+void Game::buildSaveMenu() {
+    DialogLayout::Start(saveMenu, this, font, "Save Game", dialogWidthSmall);
+    MenuListbox* list = AddSaveList(saveMenu, font, dialogWidthSmall);
+    MenuTextbox* nameBox = saveMenu.addTextbox();
+    MenuButton* saveButton =
+        DialogLayout::AddButtonRow(saveMenu, ButtonSaveGame, ButtonCancelSave, dialogWidthSmall)
+            .first;
+    // A clicked name is copied for saving over it; a double click saves at once.
+    list->setLinkedText(nameBox);
+    list->setLinkedButton(saveButton);
+    DialogLayout::Finish(saveMenu);
+}
+
+void Game::buildLoadMenu() {
+    DialogLayout::Start(loadMenu, this, font, "Load Game", dialogWidthSmall);
+    MenuListbox* list = AddSaveList(loadMenu, font, dialogWidthSmall);
+    MenuButton* loadButton =
+        DialogLayout::AddButtonRow(loadMenu, ButtonLoadGame, ButtonCancelLoad, dialogWidthSmall)
+            .first;
+    list->setLinkedButton(loadButton);
+    DialogLayout::Finish(loadMenu);
+}
+
+void Game::buildProductionMenu(const GameObject& object) {
+    DialogLayout::Start(productionMenu, this, font, "Produktion wählen", dialogWidthSmall);
+    MenuListbox* list = productionMenu.add(MakeList(font, dialogWidthSmall));
+    for (ItemType recipe : object.getAvailableRecipes())
+        list->addImageEntry(recipe);
+    DialogLayout::AddButtonRow(productionMenu, ButtonApplyRecipe, ButtonCancelRecipe,
+                               dialogWidthSmall);
+    DialogLayout::Finish(productionMenu);
+}
+
+void Game::buildOrderMenu() {
+    DialogLayout::Start(orderMenu, this, font, "Neue Bestellung aufgeben", dialogWidthLarge);
+    orderMenu.add(MakeList(font, dialogWidthLarge, TradeEntryHeight));
+    DialogLayout::AddButtonRow(orderMenu, ButtonBuy, ButtonCancelBuy, dialogWidthLarge);
+    DialogLayout::Finish(orderMenu);
+    refreshOrderMenu();
+}
+
+void Game::buildSellMenu() {
+    DialogLayout::Start(sellMenu, this, font, "Produzierte Items verkaufen", dialogWidthLarge);
+    sellMenu.add(MakeList(font, dialogWidthLarge, TradeEntryHeight));
+    DialogLayout::AddButtonRow(sellMenu, ButtonSell, ButtonCancelSell, dialogWidthLarge);
+    DialogLayout::Finish(sellMenu);
+    refreshSellMenu();
+}
+
+void Game::buildPriceMenu() {
+    DialogLayout::Start(priceMenu, this, font, BuyPricesTitle, dialogWidthLarge);
+    auto chart = std::make_unique<MenuStockChart>(font);
+    chart->setMarket(&level->getStockMarket(), &gameTime);
+    chart->setSize(PriceChartWidthFactor * dialogWidthSmall, PriceChartHeight);
+    priceMenu.add(std::move(chart));
+    DialogLayout::AddButtonRow(priceMenu, ButtonTogglePrices, ButtonClosePrices, dialogWidthLarge);
+    DialogLayout::Finish(priceMenu);
+}
+
+void Game::buildLabourMarketMenu() {
+    DialogLayout::Start(labourMarketMenu, this, font, "Arbeitsmarkt", dialogWidthMedium);
+    auto selector =
+        std::make_unique<MenuEmployeeSelector>(&level->getApplicantPool().getApplicants(), font);
+    selector->setSize(dialogWidthMedium, SelectorHeight);
+    labourMarketMenu.add(std::move(selector));
+    DialogLayout::AddButtonRow(labourMarketMenu, ButtonHire, ButtonCloseLabourMarket,
+                               dialogWidthMedium);
+    DialogLayout::Finish(labourMarketMenu);
+}
+
+void Game::buildDismissMenu() {
+    DialogLayout::Start(dismissMenu, this, font, "Angestellte entlassen", dialogWidthMedium);
+    auto selector = std::make_unique<MenuEmployeeSelector>(&level->getEmployees(), font);
+    selector->setSize(dialogWidthMedium, SelectorHeight);
+    dismissMenu.add(std::move(selector));
+    DialogLayout::AddButtonRow(dismissMenu, ButtonDismiss, ButtonCloseEmployee, dialogWidthMedium);
+    DialogLayout::Finish(dismissMenu);
+}
+
+void Game::buildStaffMenu() {
+    DialogLayout::Start(staffMenu, this, font, "Angestellte verwalten", dialogWidthLarge);
+    staffMenu.add(MakeList(font, dialogWidthLarge, TradeEntryHeight));
+    staffMenu.addButton(ButtonCloseStaff);
+    DialogLayout::Finish(staffMenu);
+    refreshStaffMenu();
+}
+
+void Game::showPriceTitle() {
+    auto* chart = DialogLayout::FindFirst<MenuStockChart>(priceMenu);
+    auto* title = DialogLayout::FindFirst<MenuLabel>(priceMenu);
+    if (chart == nullptr || title == nullptr)
+        return;
+    title->setText(chart->isShowingBuyPrices() ? BuyPricesTitle : SellPricesTitle);
+}

@@ -160,9 +160,12 @@ TEST_F(CursorTest, ANewPressDuringALostDragGivesItsZonesBack) {
 }
 
 TEST_F(CursorTest, ObjectsArePlacedWithTheCursorsRotationAndDemolishedAgain) {
+    // A desk stands only in an office.
     for (int row = 2; row <= 6; ++row)
-        for (int column = 2; column <= 6; ++column)
+        for (int column = 2; column <= 6; ++column) {
             ASSERT_TRUE(level->setTile(TileFloor, column, row));
+            ASSERT_TRUE(level->setZone(ZoneOffice, column, row));
+        }
     cursor.selectTool(&tool(CategoryObject, GuiBuildDesk));
     EXPECT_FALSE(cursor.onLeftPressed()) << "objects are placed on release, without a drag";
     pointAt(4, 4);

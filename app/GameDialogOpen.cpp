@@ -19,9 +19,11 @@ namespace {
 using Counts = std::map<ItemType, unsigned>;
 using Prices = std::map<ItemType, float>;
 
-// Puts every entry back to amount 0 with the current limit and price, and
-// adds an entry for an item the market now trades that the list lacks.
-void RefreshTradeList(MenuListbox& list, const Counts& limits, const Prices& prices) {
+// Puts every entry back to amount 0 with the current largest amount and
+// price, and adds an entry for an item the market now trades (a non-zero
+// limit) that the list lacks.
+void RefreshTradeList(MenuListbox& list, const Counts& limits, const Counts& maximums,
+                      const Prices& prices) {
     std::map<ItemType, MenuListboxItemAmountSelectorEntry*> shown;
     for (MenuElement* element : list.getEntries())
         if (auto* entry = dynamic_cast<MenuListboxItemAmountSelectorEntry*>(element))
@@ -29,13 +31,15 @@ void RefreshTradeList(MenuListbox& list, const Counts& limits, const Prices& pri
     for (const auto& [item, limit] : limits) {
         const auto price = prices.find(item);
         const float current = price == prices.end() ? 0.f : price->second;
+        const auto maximum = maximums.find(item);
+        const unsigned largest = maximum == maximums.end() ? 0u : maximum->second;
         const auto entry = shown.find(item);
         if (entry != shown.end()) {
             entry->second->setAmount(0);
-            entry->second->setMaximum(limit);
+            entry->second->setMaximum(largest);
             entry->second->setPrice(current);
         } else if (limit != 0) {
-            list.addItemAmountSelectorEntry(item, limit, current);
+            list.addItemAmountSelectorEntry(item, largest, current);
         }
     }
     list.update();
@@ -112,7 +116,8 @@ void Game::refreshOrderMenu() {
     if (list == nullptr)
         return;
     const StockMarket& market = level->getStockMarket();
-    RefreshTradeList(*list, Narrowed(market.getItemAvailability()), market.getItemBuyPrices());
+    const Counts supply = Narrowed(market.getItemAvailability());
+    RefreshTradeList(*list, supply, supply, market.getItemBuyPrices());
     DialogLayout::Centre(orderMenu);
 }
 
@@ -123,13 +128,14 @@ void Game::refreshSellMenu() {
     const StockMarket& market = level->getStockMarket();
     // Never more than the market wants nor more than storage holds unsold:
     // units sold beyond that would never reach a truck.
-    Counts limits = Narrowed(market.getItemRequests());
+    const Counts demand = Narrowed(market.getItemRequests());
     const Counts sellable = level->sellableItems();
-    for (auto& [item, limit] : limits) {
+    Counts maximums;
+    for (const auto& [item, wanted] : demand) {
         const auto held = sellable.find(item);
-        limit = std::min(limit, held == sellable.end() ? 0u : held->second);
+        maximums[item] = std::min(wanted, held == sellable.end() ? 0u : held->second);
     }
-    RefreshTradeList(*list, limits, market.getItemSellPrices());
+    RefreshTradeList(*list, demand, maximums, market.getItemSellPrices());
     DialogLayout::Centre(sellMenu);
 }
 

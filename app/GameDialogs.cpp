@@ -21,7 +21,9 @@ namespace {
 constexpr float ListHeight = 300.f;
 // The buy and sell lines hold an image and their amount controls.
 constexpr float TradeEntryHeight = 40.f;
-constexpr float SelectorHeight = 400.f;
+// A person's name, three skills, three needs and the salary take about 415
+// pixels; at 400 the salary would sit under the buttons.
+constexpr float SelectorHeight = 420.f;
 // The chart is wider than the dialog's own width, and the dialog follows it.
 constexpr float PriceChartWidthFactor = 2.5f;
 constexpr float PriceChartHeight = 600.f;

@@ -148,3 +148,10 @@ void GameObject::computeUsage(int column, int row, float rotation) {
         userFacing = partner->userFacing;
     }
 }
+
+void GameObject::restorePartner(GameObject* partnerObject) {
+    partner = partnerObject;
+    if (partner != nullptr && usageFacingRule == 6) {
+        userFacing = partner->userFacing;
+    }
+}

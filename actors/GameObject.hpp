@@ -61,6 +61,9 @@ public:
     int getUserFacing() const { return userFacing; }
     std::string getInfo() const;
     void setPartner(GameObject* partnerObject) { partner = partnerObject; }
+    // A loaded surface object gets its partner back, and with it the facing
+    // its users take from the partner.
+    void restorePartner(GameObject* partnerObject);
 
     // --- Usage flag: raised while an employee is on the way or using it ----
     void raiseUsageFlag() { usageFlag = true; }

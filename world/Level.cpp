@@ -43,9 +43,11 @@ Level::Level(Game* owner, sf::Texture* atlas, const std::string& fileName)
 
     bool loaded = false;
     if (!fileName.empty()) {
-        // Saved games are read by load(), which arrives with the save file;
-        // until then every file counts as unreadable.
-        std::cout << "Level::Level - load() failed - Falling back to empty tileMap." << std::endl;
+        loaded = load(fileName);
+        if (!loaded) {
+            std::cout << "Level::Level - load() failed - Falling back to empty tileMap."
+                      << std::endl;
+        }
     }
     if (!loaded) {
         buildNewMap();

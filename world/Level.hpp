@@ -69,6 +69,18 @@ public:
 
     void clear();
     void update(float dt);
+
+    // --- Save file (LevelSaveFile.cpp, LevelSaveFileRestore.cpp) ----------
+    // The file is written next to the target first and renamed over it only
+    // when complete, so a failed save keeps the previous file.
+    bool save(const std::string& path) const;
+    // On false the level is empty (clear()).
+    bool load(const std::string& path);
+    // Loads the file, but on failure puts back the game that was running.
+    bool loadKeepingCurrent(const std::string& path);
+    // The file's content without locale switching or file handling.
+    bool writeTo(std::ostream& out) const;
+    bool readFrom(std::istream& in);
     void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
 
     // --- Queries (LevelQueries.cpp) ---------------------------------------
@@ -105,7 +117,7 @@ public:
     // The game's clock; without a game the attached one (the headless
     // runner's), else null. Its total keys the market's buy-price history.
     const GameTime* getGameTime() const;
-    void attachClock(const GameTime* clock) { attachedClock = clock; }
+    void attachClock(GameTime* clock) { attachedClock = clock; }
     const PathGrid& getPathFinder() const { return pathFinder; }
     const std::vector<sf::Vector2i>& getEntryPoints() const { return employeesMapEntryPoints; }
     const std::vector<sf::RectangleShape>& getBorderShapes() const { return borderShapes; }
@@ -289,10 +301,23 @@ private:
     void sortEmployees();
     std::string employeeInfoAt(float x, float y) const;
 
+    // Save file (LevelSaveFile*.cpp).
+    GameTime* writableClock() const;
+    bool readMaps(std::istream& in);
+    bool readObjects(std::istream& in);
+    bool readDispatchState(std::istream& in);
+    bool readEconomy(std::istream& in);
+    bool restoreSurfacePartners();
+    bool objectsAreOnMap() const;
+    bool pathRequestsAreSound() const;
+    void rebuildAfterLoad();
+    bool restoreDoors();
+
     // Path finding (LevelPathFinding.cpp).
     bool pathSearchGoal(const PathFindingItem& item, Vec2i& goal) const;
     // Takes over the front request's finished search (the work dispatch).
     void handlePathFound(PathFindingItem& item, const std::vector<Vec2i>& path);
+
     // Work dispatch helpers (LevelDispatch.cpp, LevelDispatchChain.cpp).
     // Each returns true when it re-targeted the front request for a second leg.
     bool planPickUpLeg(PathFindingItem& item, const std::vector<Vec2i>& path,
@@ -320,7 +345,7 @@ private:
     sf::Texture* texture;
     Game* game;
     // Not saved: the clock of a caller that has no game.
-    const GameTime* attachedClock = nullptr;
+    GameTime* attachedClock = nullptr;
     PathGrid pathFinder; // not saved: weights recomputed from the maps
     StockMarket stockMarket;
     BankAccount bankAccount{20000.0};
@@ -354,8 +379,8 @@ private:
     std::vector<std::unique_ptr<Employee>> employees;
     std::vector<sf::Vector2i> employeesMapEntryPoints;
     std::deque<PathFindingItem> pathFindingQueue;
-    // Not saved: the chain assembled for the queue's front request; empty
-    // between requests.
+    // The chain assembled for the queue's front request; empty between
+    // requests.
     std::vector<Task> currentEmployeeTasks;
     std::vector<GameObject*> gameObjectsNeedingTransport;
     std::vector<GameObject*> gameObjectsNeedingSupply;

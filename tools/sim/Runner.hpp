@@ -23,6 +23,8 @@ public:
     int runScripts();
     void printReport();
     bool lastCommandWasReport() const { return lastWasReport; }
+    // --load: the level comes from the file, with no new map to fall back on.
+    bool loadStartingLevel(const std::string& path);
     std::map<std::string, std::string> report();
 
 private:
@@ -61,6 +63,9 @@ private:
     // The order and sell dialogs (RunnerTrade.cpp).
     int commandBuy(const Line& line);
     int commandSell(const Line& line);
+    // Save files (RunnerSaveFile.cpp).
+    int commandSave(const Line& line);
+    int commandLoad(const Line& line);
 
     void advanceFrame(double minutes);
 

@@ -14,13 +14,13 @@ int main(int argc, char** argv) {
     if (!options)
         return SimScriptError;
     std::srand(options->seed ? *options->seed : static_cast<unsigned>(std::time(nullptr)));
-    if (!options->loadFile.empty()) {
-        std::cerr << "ostravel-sim: --load is not available in this build yet" << std::endl;
-        return SimScriptError;
-    }
     GameParams::Texts::Init();
 
     Runner runner(*options);
+    if (!options->loadFile.empty() && !runner.loadStartingLevel(options->loadFile)) {
+        std::cerr << "ostravel-sim: " << options->loadFile << ": cannot load" << std::endl;
+        return SimLoadFailed;
+    }
     const int status = runner.runScripts();
     if (status != SimOk)
         return status;

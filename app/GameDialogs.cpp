@@ -113,11 +113,14 @@ void Game::buildSellMenu() {
 void Game::buildPriceMenu() {
     DialogLayout::Start(priceMenu, this, font, BuyPricesTitle, dialogWidthLarge);
     auto chart = std::make_unique<MenuStockChart>(font);
-    chart->setMarket(&level->getStockMarket(), &gameTime);
     chart->setSize(PriceChartWidthFactor * dialogWidthSmall, PriceChartHeight);
-    priceMenu.add(std::move(chart));
+    MenuStockChart* shown = priceMenu.add(std::move(chart));
     DialogLayout::AddButtonRow(priceMenu, ButtonTogglePrices, ButtonClosePrices, dialogWidthLarge);
     DialogLayout::Finish(priceMenu);
+    // Every sizing reads the whole price history: the chart is laid out
+    // without the market and reads it once, when it is complete.
+    shown->setMarket(&level->getStockMarket(), &gameTime);
+    shown->update();
 }
 
 void Game::buildLabourMarketMenu() {

@@ -58,7 +58,9 @@ TEST(LevelLoadTest, UnreadableFileFallsBackToANewGame) {
     GameParams::SetTileSizeType(SIZE128PX);
     CoutCapture output;
     Level level(nullptr, nullptr, "save/does-not-exist");
-    EXPECT_EQ(output.text(), "Level::Level - load() failed - Falling back to empty tileMap.\n");
+    EXPECT_EQ(output.text(), "Level::load() - Datei: save/does-not-exist konnte nicht geoeffnet "
+                             "werden.\nLevel::Level - load() failed - Falling back to empty "
+                             "tileMap.\n");
     expectNewGameMap(level);
 }
 

@@ -71,11 +71,12 @@ void Measure(const char* name, Level& level) {
     const double saveMs = clock.restart().asMicroseconds() / 1000.0 / Repeats;
     std::ifstream file(path, std::ios::binary | std::ios::ate);
     const auto bytes = static_cast<long long>(file.tellg());
-    Level loaded(nullptr, nullptr, "");
+    // Rooms and objects are found in registries every level shares, so the
+    // file is loaded back into the level that wrote it.
     clock.restart();
     bool ok = true;
     for (int i = 0; i < Repeats; ++i) {
-        ok = loaded.load(path) && ok;
+        ok = level.load(path) && ok;
     }
     const double loadMs = clock.restart().asMicroseconds() / 1000.0 / Repeats;
     std::cout << name << ": save " << saveMs << " ms, load " << loadMs << " ms"

@@ -1,0 +1,106 @@
+#include "actors/ApplicantPool.hpp"
+#include "params/Texts.hpp"
+#include "params/TileSize.hpp"
+#include "ui/Menu.hpp"
+#include "ui/MenuEmployeeSelector.hpp"
+
+#include "MenuTestSupport.hpp"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class EmployeeSelectorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        GameParams::SetTileSizeType(SIZE128PX);
+        GameParams::Texts::SetMaleFirstNames({"Karl", "Otto"});
+        GameParams::Texts::SetFemaleFirstNames({"Erna", "Hilde"});
+        GameParams::Texts::SetLastNames({"Novak", "Schulz"});
+    }
+    void hire(int count) {
+        for (int i = 0; i < count; ++i)
+            staff.push_back(std::make_unique<Employee>());
+    }
+
+    sf::Font font;
+    MenuEmployeeSelector::Employees staff;
+};
+
+TEST_F(EmployeeSelectorTest, EmptyListShowsOnlyTheTitle) {
+    MenuEmployeeSelector selector(&staff, font);
+    EXPECT_EQ(selector.getTitleText(), u8"Keine Angestellten verfügbar.");
+    EXPECT_EQ(selector.getElementCount(), 1);
+    selector.showNext();
+    EXPECT_EQ(selector.getIndex(), 0u);
+}
+
+TEST_F(EmployeeSelectorTest, ArrowsPageAndWrapAround) {
+    hire(5);
+    MenuEmployeeSelector selector(&staff, font);
+    EXPECT_EQ(selector.getTitleText(), "1 / 5");
+    EXPECT_EQ(selector.getNameText(), staff[0]->getFullName());
+    selector.showNext();
+    EXPECT_EQ(selector.getTitleText(), "2 / 5");
+    EXPECT_EQ(selector.getNameText(), staff[1]->getFullName());
+    selector.showPrevious();
+    selector.showPrevious();
+    EXPECT_EQ(selector.getIndex(), 4u);
+    selector.showNext();
+    EXPECT_EQ(selector.getIndex(), 0u);
+    EXPECT_EQ(selector.getSalaryText(), staff[0]->getSalaryText());
+}
+
+TEST_F(EmployeeSelectorTest, SingleEntryStaysPut) {
+    hire(1);
+    MenuEmployeeSelector selector(&staff, font);
+    selector.showNext();
+    EXPECT_EQ(selector.getIndex(), 0u);
+    selector.showPrevious();
+    EXPECT_EQ(selector.getIndex(), 0u);
+}
+
+TEST_F(EmployeeSelectorTest, IndexPastAShrunkListGoesBackToTheFirst) {
+    hire(3);
+    MenuEmployeeSelector selector(&staff, font);
+    selector.setIndex(2);
+    staff.pop_back();
+    selector.update();
+    EXPECT_EQ(selector.getIndex(), 0u);
+    EXPECT_EQ(selector.getTitleText(), "1 / 2");
+}
+
+TEST_F(EmployeeSelectorTest, ShowsApplicantsOfThePool) {
+    ApplicantPool pool;
+    pool.fill();
+    MenuEmployeeSelector selector(&pool.getApplicants(), font);
+    EXPECT_EQ(selector.getTitleText(), "1 / 5");
+    EXPECT_EQ(selector.getNameText(), pool.getApplicants()[0].employee->getFullName());
+}
+
+// The arrows are drawn inside the columns below the title; a click must hit
+// them where they are drawn.
+TEST_F(EmployeeSelectorTest, ClickOnTheDrawnNextArrowPages) {
+    MenuBindingsScope bindings;
+    hire(3);
+    Menu menu;
+    menu.setGame(StandInGame());
+    auto owned = std::make_unique<MenuEmployeeSelector>(&staff, font);
+    owned->setSize(600, 400);
+    MenuEmployeeSelector* selector = menu.add(std::move(owned));
+    menu.layout();
+    selector->update();
+    // Column 3 starts at 28.5 + 256.5 + 256.5 + 3 x 10 = 571.5, below the title.
+    const int x = 10 + 585;
+    const int y = 10 + 16 + 5 + 360;
+    menu.onMousePressed(x, y);
+    menu.onMouseReleased(x, y);
+    EXPECT_EQ(selector->getIndex(), 1u);
+    menu.onMousePressed(10 + 5, y);
+    menu.onMouseReleased(10 + 5, y);
+    EXPECT_EQ(selector->getIndex(), 0u);
+}
+
+} // namespace

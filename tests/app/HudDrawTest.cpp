@@ -1,30 +1,17 @@
 // What the HUD and the cursor put on screen, drawn off screen under Xvfb.
 
-#include "app/Game.hpp"
-#include "ui/MenuBindings.hpp"
-#include "ui/MenuImageButton.hpp"
+#include "GameFixture.hpp"
 
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
 namespace {
 
-class HudDrawTest : public ::testing::Test {
+class HudDrawTest : public GameFixture {
 protected:
     void SetUp() override {
-        MenuBindings::Reset();
-        game = std::make_unique<Game>();
-        ASSERT_TRUE(game->loadAssets());
-        ASSERT_TRUE(game->init());
+        GameFixture::SetUp();
         ASSERT_TRUE(target.create(Game::WindowWidth, Game::WindowHeight));
-    }
-    void TearDown() override {
-        game.reset();
-        MenuBindings::Reset();
     }
 
     template <class Drawable> sf::Image drawOnGrey(const Drawable& drawable) {
@@ -42,7 +29,6 @@ protected:
 
     static constexpr sf::Uint8 GreyLevel = 77;
     const sf::Color Grey{GreyLevel, GreyLevel, GreyLevel};
-    std::unique_ptr<Game> game;
     sf::RenderTexture target;
 };
 

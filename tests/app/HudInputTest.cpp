@@ -1,95 +1,16 @@
 // The player's input on a real game under Xvfb: events go to the top dialog,
 // else the HUD, else the cursor's tool, else the world.
 
+#include "GameFixture.hpp"
+
 #include "actors/GameObject.hpp"
-#include "app/Game.hpp"
-#include "ui/MenuBindings.hpp"
 #include "ui/MenuButton.hpp"
-#include "ui/MenuImageButton.hpp"
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
-class HudInputTest : public ::testing::Test {
+class HudInputTest : public GameFixture {
 protected:
-    void SetUp() override {
-        MenuBindings::Reset();
-        game = std::make_unique<Game>();
-        ASSERT_TRUE(game->loadAssets());
-        ASSERT_TRUE(game->init());
-    }
-    void TearDown() override {
-        game.reset();
-        MenuBindings::Reset();
-    }
-
-    static sf::Event buttonEvent(sf::Event::EventType type, sf::Mouse::Button button,
-                                 sf::Vector2i at) {
-        sf::Event event;
-        event.type = type;
-        event.mouseButton.button = button;
-        event.mouseButton.x = at.x;
-        event.mouseButton.y = at.y;
-        return event;
-    }
-    static sf::Event keyEvent(sf::Event::EventType type, sf::Keyboard::Key key) {
-        sf::Event event;
-        event.type = type;
-        event.key = sf::Event::KeyEvent{key, false, false, false, false};
-        return event;
-    }
-    void press(sf::Vector2i at, sf::Mouse::Button button = sf::Mouse::Left) {
-        game->movePointerTo(at);
-        game->handleEvent(buttonEvent(sf::Event::MouseButtonPressed, button, at));
-    }
-    void release(sf::Vector2i at, sf::Mouse::Button button = sf::Mouse::Left) {
-        game->movePointerTo(at);
-        game->handleEvent(buttonEvent(sf::Event::MouseButtonReleased, button, at));
-    }
-    void click(sf::Vector2i at, sf::Mouse::Button button = sf::Mouse::Left) {
-        press(at, button);
-        release(at, button);
-    }
     void rightClick() { click(worldPixel(10, 10), sf::Mouse::Right); }
-    void key(sf::Keyboard::Key code) {
-        game->handleEvent(keyEvent(sf::Event::KeyPressed, code));
-        game->handleEvent(keyEvent(sf::Event::KeyReleased, code));
-    }
-
-    // The centre of a HUD button in window pixels.
-    sf::Vector2i hudButton(int category, int element) {
-        GUI& gui = game->getGui();
-        MenuImageButton* button = gui.findButton(category, element);
-        EXPECT_NE(button, nullptr);
-        if (button == nullptr)
-            return {-1, -1};
-        const Menu* menu = &gui.getBar();
-        for (Menu* panel : gui.getPanels())
-            for (MenuElement* element : panel->getAllElements())
-                if (element == button)
-                    menu = panel;
-        const sf::Vector2f at = menu->getAbsolutePosition(button) + button->getSize() / 2.f;
-        return {static_cast<int>(at.x), static_cast<int>(at.y)};
-    }
-    void chooseTool(int panelElement, int category, int element) {
-        click(hudButton(CategoryPanel, panelElement));
-        click(hudButton(category, element));
-    }
-    // The window pixel over a tile's centre.
-    sf::Vector2i worldPixel(int column, int row) {
-        const float tile = 128.f;
-        return game->getWindow()->mapCoordsToPixel({column * tile, row * tile},
-                                                   game->getWorldView());
-    }
-    bool highlightShown(unsigned slot) {
-        return game->getGui().getHighlights().at(slot).getOutlineColor() == sf::Color::Black;
-    }
-    Level& level() { return *game->getLevel(); }
-
-    std::unique_ptr<Game> game;
 };
 
 } // namespace
@@ -207,10 +128,7 @@ TEST_F(HudInputTest, TheMainMenuPausesAndKeepsTheWorldFromInput) {
     key(sf::Keyboard::Equal);
     EXPECT_EQ(clock.getSpeedLevel(), 0u) << "speed keys wait for the dialog";
     const int zoom = game->getZoomIndex();
-    sf::Event wheel;
-    wheel.type = sf::Event::MouseWheelScrolled;
-    wheel.mouseWheelScroll = {sf::Mouse::VerticalWheel, 1.f, 640, 360};
-    game->handleEvent(wheel);
+    wheel({640, 360}, 1.f);
     EXPECT_EQ(game->getZoomIndex(), zoom);
     click(hudButton(CategoryPanel, GuiTilesPanel));
     EXPECT_EQ(game->getGui().getOpenPanel(), nullptr) << "the HUD hears nothing under a dialog";

@@ -37,12 +37,14 @@ public:
 
     // Sell price + spread for every type that has both.
     PriceTable getItemBuyPrices() const;
-    // Copies for the dialogs and the chart.
+    // Copies for the dialogs.
     PriceTable getItemSellPrices() const { return itemSellPrices; }
     CountTable getItemRequests() const { return itemRequests; }
     CountTable getItemAvailability() const { return itemAvailability; }
-    PriceHistory getItemSellPriceHistory() const { return itemSellPriceHistory; }
-    PriceHistory getItemBuyPriceHistory() const { return itemBuyPriceHistory; }
+    // The histories grow for as long as the game runs: the chart reads them
+    // in place and keeps only the points it draws.
+    const PriceHistory& getItemSellPriceHistory() const { return itemSellPriceHistory; }
+    const PriceHistory& getItemBuyPriceHistory() const { return itemBuyPriceHistory; }
 
     bool isInitialised() const { return initialised; }
     const PriceTable& getItemBuySpreads() const { return itemBuySpreads; }

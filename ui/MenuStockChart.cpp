@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <limits>
 
 const std::array<sf::Color, MenuStockChart::PaletteSize> MenuStockChart::Palette = {
     sf::Color(255, 0, 0), sf::Color(255, 128, 0), sf::Color(128, 255, 0), sf::Color(255, 128, 0),
@@ -27,6 +29,32 @@ struct AxisBand {
 constexpr double SmallestAxisTop = 0.1;
 constexpr AxisBand AxisBands[] = {
     {10000.0, 1000.0}, {1000.0, 100.0}, {100.0, 10.0}, {10.0, 1.0}, {1.0, 0.1}, {0.1, 0.01},
+};
+
+// Walks count points from the oldest and tells for each whether it stays, so
+// that about limit of them remain, evenly spread; the oldest and the newest
+// always stay.
+class Thinning {
+public:
+    Thinning(std::size_t count, std::size_t limit)
+        : count(count),
+          step(count > limit ? static_cast<double>(limit) / static_cast<double>(count) : 1.0) {}
+    bool keepNext() {
+        const std::size_t index = next++;
+        carried += step;
+        if (index == 0 || index + 1 >= count)
+            return true;
+        if (carried < 1.0)
+            return false;
+        carried -= 1.0;
+        return true;
+    }
+
+private:
+    std::size_t count;
+    double step;
+    std::size_t next = 0;
+    double carried = 0.0;
 };
 
 } // namespace
@@ -74,47 +102,48 @@ float MenuStockChart::RoundUpAxisTop(float value) {
 }
 
 void MenuStockChart::ThinOut(Series& points, std::size_t limit) {
-    const std::size_t count = points.size();
-    if (count <= limit || count == 0)
-        return;
-    const double step = static_cast<double>(limit) / static_cast<double>(count);
-    double carried = 0.0;
-    const auto first = points.begin();
-    const auto newest = std::prev(points.end());
-    for (auto point = points.begin(); point != points.end();) {
-        carried += step;
-        if (point == first || point == newest) {
-            ++point;
-        } else if (carried >= 1.0) {
-            carried -= 1.0;
-            ++point;
-        } else {
-            point = points.erase(point);
-        }
-    }
+    Thinning thinning(points.size(), limit);
+    for (auto point = points.begin(); point != points.end();)
+        point = thinning.keepNext() ? std::next(point) : points.erase(point);
+}
+
+float MenuStockChart::newestPointTime(const StockMarket::PriceHistory& history) const {
+    // Buy prices are recorded by the game clock, sell prices by the market's
+    // own clock; the current prices are dated by the same clock.
+    float now = 0.f;
+    if (!showBuyPrices)
+        now = market->getMarketClock();
+    else if (clock != nullptr)
+        now = clock->getTotal();
+    if (!std::isfinite(now))
+        now = 0.f;
+    // The current prices are always a point of their own after the last
+    // record: a record of this very minute keeps its price, and the line
+    // ends in the step the price has taken since.
+    if (!history.empty() && !(now > history.rbegin()->first))
+        now = std::nextafter(history.rbegin()->first, std::numeric_limits<float>::max());
+    return now;
 }
 
 void MenuStockChart::refreshData() {
     series.clear();
     timeMax = 0.f;
     if (market != nullptr) {
-        series =
+        const StockMarket::PriceHistory& history =
             showBuyPrices ? market->getItemBuyPriceHistory() : market->getItemSellPriceHistory();
         const StockMarket::PriceTable current =
             showBuyPrices ? market->getItemBuyPrices() : market->getItemSellPrices();
-        // Buy prices are recorded by the game clock, sell prices by the
-        // market's own clock; the newest point follows the same clock.
-        float now = series.empty() ? 0.f : series.rbegin()->first;
-        if (showBuyPrices && clock != nullptr)
-            now = std::max(now, clock->getTotal());
-        else if (!showBuyPrices)
-            now = std::max(now, market->getMarketClock());
+        // Years of history are thinned while they are read, so only the
+        // points the chart keeps are ever copied.
+        Thinning thinning(history.size() + (current.empty() ? 0 : 1), maxPoints);
+        for (const auto& point : history)
+            if (thinning.keepNext())
+                series.emplace_hint(series.end(), point);
         if (!current.empty())
-            series[now] = current;
+            series.emplace_hint(series.end(), newestPointTime(history), current);
         if (!series.empty())
             timeMax = series.rbegin()->first;
     }
-    ThinOut(series, maxPoints);
     pointCount = series.size();
     float largest = 0.f;
     for (const auto& point : series)

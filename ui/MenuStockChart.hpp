@@ -86,6 +86,9 @@ protected:
 
 private:
     void refreshData();
+    // When the current prices stand on the chart: the clock of the history
+    // shown, and always after its last record.
+    float newestPointTime(const Series& history) const;
     void computeGeometry();
     void buildFrame();
     void buildAxes();

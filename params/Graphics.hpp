@@ -32,6 +32,13 @@ sf::IntRect GetTexture(ItemType type);
 sf::IntRect GetTexture(GuiElemType type);
 sf::IntRect GetTexture(TaskType type);
 
+// The picture of a work priority: a task kind from TaskError (-1) up to 13,
+// research, which has no task type yet. Other kinds answer the fallback.
+constexpr int FirstTaskIcon = TaskError;
+constexpr int ResearchTaskIcon = 13;
+constexpr int LastTaskIcon = ResearchTaskIcon;
+sf::IntRect GetTaskIconTexture(int kind);
+
 // The seven tinted body layers of an employee facing direction 1-4.
 sf::VertexArray GetEmployeeTextureQuads(int direction, sf::Color skin, sf::Color hair,
                                         sf::Color upperBody, sf::Color lowerBody);
@@ -60,6 +67,7 @@ sf::IntRect GetTexture(GameObjectType type);
 sf::IntRect GetTexture(ItemType type);
 sf::IntRect GetTexture(GuiElemType type);
 sf::IntRect GetTexture(TaskType type);
+sf::IntRect GetTaskIconTexture(int kind);
 
 // The tile lookup without its dice: roll is the rand() % 1000 that picks the
 // rare grass and floor variants (grass: < 5 and < 10; floor: < 50).

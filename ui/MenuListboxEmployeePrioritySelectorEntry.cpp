@@ -26,10 +26,6 @@ constexpr SkillOfTask SkillsOfTasks[] = {
     {ResearchTask, SkillResearchSpeed},
 };
 
-bool hasAtlasImage(TaskType type) {
-    return type >= TaskError && type <= TaskDeliver;
-}
-
 } // namespace
 
 MenuListboxEmployeePrioritySelectorEntry::MenuListboxEmployeePrioritySelectorEntry(
@@ -132,9 +128,7 @@ void MenuListboxEmployeePrioritySelectorEntry::layoutRow(float w, float h) {
     for (std::size_t n = 0; n < priorities.size(); ++n) {
         const std::size_t i = priorities.size() - 1 - n;
         const float left = right - side;
-        const sf::IntRect rect = hasAtlasImage(priorities[i])
-                                     ? GameParams::Graphics::GetTexture(priorities[i])
-                                     : GameParams::Graphics::GetTexture(TaskNone);
+        const sf::IntRect rect = GameParams::Graphics::GetTaskIconTexture(priorities[i]);
         const float tl = static_cast<float>(rect.left);
         const float tt = static_cast<float>(rect.top);
         const float tr = static_cast<float>(rect.left + rect.width);

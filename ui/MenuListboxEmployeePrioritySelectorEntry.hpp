@@ -33,6 +33,8 @@ public:
     bool swapPriorities(std::size_t index);
     // The caption under a priority's icon: the matching skill, or "nv".
     std::string getCaption(std::size_t index) const;
+    // The priority icons, four corners each, from the last priority leftwards.
+    const sf::VertexArray& getIcons() const { return icons; }
 
     // The swap buttons, from the rightmost pair leftwards.
     int getElementCount() const override { return static_cast<int>(swapButtons.size()); }

@@ -118,6 +118,9 @@ std::vector<NamedRect> PictureRectangles() {
                              Atlas::GetEmployeeLayerTexture(layer, direction)});
     rects.push_back({"truck", Atlas::GetTruckTexture()});
     rects.push_back({"truck tyre", Atlas::GetTruckTireTexture()});
+    for (int kind = GameParams::Graphics::FirstTaskIcon; kind <= GameParams::Graphics::LastTaskIcon;
+         ++kind)
+        rects.push_back({"task icon " + std::to_string(kind), Atlas::GetTaskIconTexture(kind)});
     return rects;
 }
 
@@ -254,4 +257,23 @@ TEST_F(AtlasImageTest, TruckBodyLeavesTheWheelsVisible) {
         EXPECT_EQ(atHub.a, 0) << "wheel " << wheel;
     }
     EXPECT_EQ(atlas.getPixel(tyre.left + tyre.width / 2, tyre.top + tyre.height / 2).a, 255);
+}
+
+// The staff dialog shows an employee's priorities side by side: each task
+// kind has a picture of its own, none painted over another picture.
+TEST_F(AtlasImageTest, TaskIconsAreDistinctAndOverlapNoOtherPicture) {
+    const std::vector<NamedRect> pictures = PictureRectangles();
+    for (int kind = GameParams::Graphics::FirstTaskIcon; kind <= GameParams::Graphics::LastTaskIcon;
+         ++kind) {
+        const sf::IntRect icon = Atlas::GetTaskIconTexture(kind);
+        for (const NamedRect& other : pictures) {
+            if (other.name.rfind("task icon", 0) == 0)
+                continue;
+            EXPECT_FALSE(icon.intersects(other.rect))
+                << "task icon " << kind << " and " << other.name;
+        }
+        for (int otherKind = kind + 1; otherKind <= GameParams::Graphics::LastTaskIcon; ++otherKind)
+            EXPECT_GT(DifferingShare(atlas, icon, Atlas::GetTaskIconTexture(otherKind)), 0.05f)
+                << "task icons " << kind << " and " << otherKind;
+    }
 }

@@ -1,4 +1,5 @@
 #include "actors/Employee.hpp"
+#include "params/Graphics.hpp"
 #include "params/TileSize.hpp"
 #include "params/Texts.hpp"
 #include "ui/MenuListbox.hpp"
@@ -103,6 +104,29 @@ TEST_F(ListboxEntryKindsTest, SwapButtonExchangesNeighbouringPrioritiesOnTheEmpl
     const float working = worker.getSkills().at(SkillWorkingSpeed);
     EXPECT_EQ(entry.getCaption(0), std::to_string(static_cast<int>(std::floor(working))));
     EXPECT_EQ(entry.getCaption(2), "nv");
+}
+
+// Each priority shows its own task picture, in priority order from left to
+// right; research (13) has no task type but a picture all the same.
+TEST_F(ListboxEntryKindsTest, PriorityIconsShowTheirTaskKindsInOrder) {
+    Employee worker;
+    const std::vector<TaskType> priorities{TaskWork, static_cast<TaskType>(13), TaskWalk};
+    worker.setTaskPriorities(priorities);
+    auto& entry = *list.addEmployeePrioritySelectorEntry(worker);
+    entry.setSize(760.f, 40.f);
+    const sf::VertexArray& icons = entry.getIcons();
+    ASSERT_EQ(icons.getVertexCount(), 4 * priorities.size());
+    float previousLeft = -1.f;
+    for (std::size_t i = 0; i < priorities.size(); ++i) {
+        const sf::IntRect picture = GameParams::Graphics::GetTaskIconTexture(priorities[i]);
+        const sf::Vertex* quad = &icons[4 * (priorities.size() - 1 - i)];
+        // The icons are laid out from the right edge, the last priority first.
+        EXPECT_EQ(quad[0].texCoords,
+                  sf::Vector2f(static_cast<float>(picture.left), static_cast<float>(picture.top)))
+            << "priority " << i;
+        EXPECT_GT(quad[0].position.x, previousLeft) << "priority " << i;
+        previousLeft = quad[0].position.x;
+    }
 }
 
 TEST_F(ListboxEntryKindsTest, PrioritySelectorOfADismissedEmployeeDoesNothing) {

@@ -10,6 +10,7 @@ void DrawObjects(sf::Image& atlas);
 void DrawRawMaterials(sf::Image& atlas);
 void DrawCarParts(sf::Image& atlas);
 void DrawHudIcons(sf::Image& atlas);
+void DrawTaskIcons(sf::Image& atlas);
 void DrawCursorFrames(sf::Image& atlas);
 void DrawEmployeeLayers(sf::Image& atlas);
 void DrawTruck(sf::Image& atlas);

@@ -10,7 +10,8 @@
 
 namespace {
 
-// Covers the employee layers, the truck, the HUD row and the cursor frames.
+// Covers the employee layers, the truck, the HUD and task icon rows and the
+// cursor frames.
 constexpr unsigned AtlasWidth = 2688;
 constexpr unsigned AtlasHeight = 4096;
 
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
         DrawRawMaterials(atlas);
         DrawCarParts(atlas);
         DrawHudIcons(atlas);
+        DrawTaskIcons(atlas);
         DrawCursorFrames(atlas);
         DrawEmployeeLayers(atlas);
         DrawTruck(atlas);

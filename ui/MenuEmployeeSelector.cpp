@@ -3,6 +3,7 @@
 #include "actors/Employee.hpp"
 #include "params/Texts.hpp"
 #include "ui/MenuColumnContainer.hpp"
+#include "ui/MenuEmployeeSelectorPortrait.hpp"
 #include "ui/MenuLabel.hpp"
 #include "ui/MenuPropertyBar.hpp"
 #include "ui/MenuRowContainer.hpp"
@@ -103,8 +104,10 @@ void MenuEmployeeSelector::buildChildren() {
     auto spacer = std::make_unique<MenuSpacer>(nullptr, 100.f, 10.f);
     nameSpacer = spacer.get();
     columns->addElement(1, std::move(spacer));
-    // Room beside the person's data, free for the game to use.
-    columns->addElement(1, std::make_unique<MenuSpacer>(nullptr, 256.f, 340.f));
+    // The room beside the person's data shows the person.
+    auto portraitBox = std::make_unique<MenuEmployeeSelectorPortrait>(256.f, 340.f);
+    portrait = portraitBox.get();
+    columns->addElement(1, std::move(portraitBox));
 
     skillsLabel = addLabel(2, MenuLabel::AlignCentre);
     for (Line& line : skillLines)
@@ -207,6 +210,7 @@ void MenuEmployeeSelector::update() {
     title->setSize(width, TitleHeightEmpty);
     title->setPosition(0.f, 0.f);
     columns->setVisible(false);
+    portrait->clearLooks();
     const Employee* person = shown();
     if (person == nullptr && getListSize() > 0) {
         index = 0;
@@ -228,6 +232,7 @@ void MenuEmployeeSelector::showPerson(const Employee& person) {
     nameLabel->setText(name);
     nameLabel->setSize(LineWidth, lineHeight(name));
     nameSpacer->setSize(100.f, hasDescender(name) ? 6.f : 10.f);
+    portrait->setLooks(person.getColours());
 
     const auto fillLabel = [](MenuLabel& label, const std::string& text) {
         label.setText(text);

@@ -11,6 +11,7 @@
 
 class Employee;
 class MenuColumnContainer;
+class MenuEmployeeSelectorPortrait;
 class MenuLabel;
 class MenuPropertyBar;
 class MenuRowContainer;
@@ -43,6 +44,7 @@ public:
     std::string getTitleText() const;
     std::string getNameText() const;
     std::string getSalaryText() const;
+    const MenuEmployeeSelectorPortrait& getPortrait() const { return *portrait; }
 
     // The column container (so the walks test its children where they are
     // drawn, and it passes their events on to the selector), then the title.
@@ -91,6 +93,7 @@ private:
     MenuSymbolButton* nextButton = nullptr;
     MenuLabel* nameLabel = nullptr;
     MenuSpacer* nameSpacer = nullptr;
+    MenuEmployeeSelectorPortrait* portrait = nullptr;
     MenuLabel* skillsLabel = nullptr;
     std::array<Line, ShownSkills> skillLines;
     MenuLabel* needsLabel = nullptr;

@@ -3,6 +3,7 @@
 #include "params/TileSize.hpp"
 #include "ui/Menu.hpp"
 #include "ui/MenuEmployeeSelector.hpp"
+#include "ui/MenuEmployeeSelectorPortrait.hpp"
 
 #include "MenuTestSupport.hpp"
 
@@ -70,6 +71,37 @@ TEST_F(EmployeeSelectorTest, IndexPastAShrunkListGoesBackToTheFirst) {
     selector.update();
     EXPECT_EQ(selector.getIndex(), 0u);
     EXPECT_EQ(selector.getTitleText(), "1 / 2");
+}
+
+// The room beside skills and needs shows the person in their own colours.
+TEST_F(EmployeeSelectorTest, PortraitShowsThePersonShown) {
+    const auto wears = [](const MenuEmployeeSelectorPortrait& portrait, sf::Color colour) {
+        const sf::VertexArray& figure = portrait.getFigure();
+        for (std::size_t i = 0; i < figure.getVertexCount(); ++i)
+            if (figure[i].color == colour)
+                return true;
+        return false;
+    };
+    hire(2);
+    MenuEmployeeSelector selector(&staff, font);
+    selector.setSize(600.f, 420.f);
+    selector.update();
+    const MenuEmployeeSelectorPortrait& portrait = selector.getPortrait();
+    ASSERT_TRUE(portrait.hasLooks());
+    for (const sf::Color& colour : staff[0]->getColours())
+        EXPECT_TRUE(wears(portrait, colour));
+    // The figure stands inside the box it was given.
+    const sf::FloatRect box(sf::Vector2f(0.f, 0.f), portrait.getSize());
+    const sf::FloatRect figure = portrait.getFigure().getBounds();
+    EXPECT_TRUE(box.contains(figure.left, figure.top));
+    EXPECT_TRUE(box.contains(figure.left + figure.width - 1.f, figure.top + figure.height - 1.f));
+    EXPECT_GT(figure.height, box.height / 2.f);
+
+    selector.showNext();
+    EXPECT_TRUE(wears(portrait, staff[1]->getColours()[2]));
+    staff.clear();
+    selector.update();
+    EXPECT_FALSE(portrait.hasLooks());
 }
 
 TEST_F(EmployeeSelectorTest, ShowsApplicantsOfThePool) {

@@ -1,9 +1,9 @@
 #include "actors/ApplicantPool.hpp"
 
-#include <cstdlib>
+#include "params/Random.hpp"
 
 float ApplicantPool::drawLifetime() {
-    return static_cast<float>(std::rand() % LifetimeRange) + MinimumLifetime;
+    return static_cast<float>(GameParams::Random() % LifetimeRange) + MinimumLifetime;
 }
 
 void ApplicantPool::fill() {

@@ -2,6 +2,7 @@
 
 #include "actors/GameObject.hpp"
 #include "params/Graphics.hpp"
+#include "params/Random.hpp"
 #include "params/Rules.hpp"
 #include "params/Texts.hpp"
 #include "world/Level.hpp"
@@ -29,7 +30,7 @@ Employee::Employee() : id(maxId++) {
     setFacing(0.f);
     for (SkillType type : Skills) {
         skills[type] =
-            static_cast<float>(std::rand() % static_cast<int>(skillRange)) + skillMinimum;
+            static_cast<float>(GameParams::Random() % static_cast<int>(skillRange)) + skillMinimum;
     }
     for (int priority : GameParams::GetDefaultWorkPriorities()) {
         taskPriorities.push_back(static_cast<TaskType>(priority));
@@ -66,7 +67,7 @@ void Employee::ResetIds() {
 }
 
 void Employee::drawLooks() {
-    gender = std::rand() % 2 == 1;
+    gender = GameParams::Random() % 2 == 1;
     firstName = GameParams::Texts::GetFirstName(gender ? 1 : 0);
     lastName = GameParams::Texts::GetLastName();
     colours[0] = GameParams::Graphics::GetRandomSkinColor();

@@ -4,6 +4,7 @@
 #include "actors/Employee.hpp"
 
 #include "actors/GameObject.hpp"
+#include "params/Random.hpp"
 #include "params/Texts.hpp"
 #include "world/Level.hpp"
 
@@ -124,8 +125,8 @@ bool Employee::handleTaskIdle(float& dt) {
         return false;
     }
     dt = idlingTimer.time - idlingTimer.duration;
-    const int column = mapPos.x + std::rand() % 3 - 1;
-    const int row = mapPos.y + std::rand() % 3 - 1;
+    const int column = mapPos.x + GameParams::Random() % 3 - 1;
+    const int row = mapPos.y + GameParams::Random() % 3 - 1;
     if (level != nullptr && level->isWalkableCell(column, row)) {
         tasks.emplace_back(texture, TaskWalk, static_cast<NeedType>(0), ObjectNone, ItemNone,
                            column, row, 0, 0);

@@ -1,9 +1,10 @@
 #include "actors/Need.hpp"
 
+#include "params/Random.hpp"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <iostream>
 #include <string>
 
@@ -52,8 +53,8 @@ void Report(const char* message) {
 
 Need::Need(NeedType needType) : type(needType) {
     // The order of the draws is part of the game: value first, then the offset.
-    const int startValue = std::rand() % 30;
-    const int offset = std::rand() % 20;
+    const int startValue = GameParams::Random() % 30;
+    const int offset = GameParams::Random() % 20;
     value = std::clamp(static_cast<float>(startValue), min, max);
     triggerLow = std::max(std::min(40.f + offset, max - 2.f), min);
     triggerMedium = std::max(std::min(60.f + offset, max - 1.f), min);

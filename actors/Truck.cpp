@@ -3,6 +3,7 @@
 #include "actors/Employee.hpp"
 #include "actors/TruckLogistics.hpp"
 #include "params/Graphics.hpp"
+#include "params/Random.hpp"
 #include "world/Level.hpp"
 
 #include <algorithm>
@@ -54,7 +55,7 @@ void Truck::buildTyres() {
         tyre.setTextureRect(rect);
         tyre.setOrigin(half, half);
         tyre.setPosition(GameParams::Graphics::GetTruckTireOffset(wheel));
-        tyre.setRotation(static_cast<float>(std::rand() % 360));
+        tyre.setRotation(static_cast<float>(GameParams::Random() % 360));
     }
 }
 

@@ -1,11 +1,11 @@
 #include "app/Game.hpp"
+#include "params/Random.hpp"
 
-#include <cstdlib>
 #include <ctime>
 #include <memory>
 
 int main() {
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    GameParams::SeedRandom(static_cast<unsigned>(std::time(nullptr)));
     auto game = std::make_unique<Game>();
     if (!game->loadAssets() || !game->init())
         return -1;

@@ -1,5 +1,7 @@
 #include "economy/StockMarket.hpp"
 
+#include "params/Random.hpp"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -48,8 +50,8 @@ void StockMarket::drawTargets(const Fluctuation& fluctuation, const PriceTable& 
     for (const auto& [type, value] : current) {
         // The order of the draws is part of the game: per type in ascending
         // order, a first, then b.
-        const long long a = std::rand();
-        const long long b = std::rand();
+        const long long a = GameParams::Random();
+        const long long b = GameParams::Random();
         const long long step = b % down + a % (up + 1) - down;
         float target = value * ((static_cast<float>(step) / divisor) + 100.f) / 100.f;
         // The band is around the starting value, so a price can wander only
@@ -67,7 +69,8 @@ void StockMarket::drawTargets(const Fluctuation& fluctuation, const PriceTable& 
 
 void StockMarket::drawPeriod() {
     const int range = static_cast<int>(std::floor(periodSpread * 1000.f));
-    period = static_cast<float>(std::rand() % range) / 1000.f + meanPeriod - periodSpread * 0.5f;
+    period = static_cast<float>(GameParams::Random() % range) / 1000.f + meanPeriod -
+             periodSpread * 0.5f;
     marketClock += period;
 }
 

@@ -1,5 +1,7 @@
 #include "params/Graphics.hpp"
 
+#include "params/Random.hpp"
+
 #include <cstdlib>
 #include <vector>
 
@@ -32,7 +34,7 @@ const std::vector<sf::Color> LowerBodyColors = {
 };
 
 sf::Color Pick(const std::vector<sf::Color>& palette) {
-    return palette[static_cast<std::size_t>(std::rand()) % palette.size()];
+    return palette[static_cast<std::size_t>(Random()) % palette.size()];
 }
 
 } // namespace

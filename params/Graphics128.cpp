@@ -1,8 +1,8 @@
 #include "params/Graphics.hpp"
 
+#include "params/Random.hpp"
 #include "params/ToolMappings.hpp"
 
-#include <cstdlib>
 #include <iostream>
 
 // The 128-pixel atlas, the one the game ships. Every rectangle is one tile
@@ -66,7 +66,7 @@ sf::IntRect GetTexture(TileType type) {
     // Only the tiles with variants consume a random number.
     int roll = 0;
     if (type == TileGrass || type == TileFloor) {
-        roll = std::rand() % 1000;
+        roll = Random() % 1000;
     }
     return GetTileTexture(type, roll);
 }

@@ -1,5 +1,7 @@
 #include "params/Texts.hpp"
 
+#include "params/Random.hpp"
+
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -37,7 +39,7 @@ std::string Draw(const std::vector<std::string>& names) {
     if (names.empty()) {
         return "NO NAME AVAILABLE";
     }
-    return names[static_cast<std::size_t>(std::rand()) % names.size()];
+    return names[static_cast<std::size_t>(Random()) % names.size()];
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "actors/GameObject.hpp"
 #include "actors/Task.hpp"
 #include "actors/Truck.hpp"
+#include "params/Random.hpp"
 #include "params/Rules.hpp"
 #include "world/Zone.hpp"
 
@@ -39,8 +40,9 @@ bool Level::addEmployee(std::unique_ptr<Employee> employee) {
     if (employeesMapEntryPoints.empty()) {
         return false;
     }
-    const sf::Vector2i entry = employeesMapEntryPoints[static_cast<std::size_t>(std::rand()) %
-                                                       employeesMapEntryPoints.size()];
+    const sf::Vector2i entry =
+        employeesMapEntryPoints[static_cast<std::size_t>(GameParams::Random()) %
+                                employeesMapEntryPoints.size()];
     if (employee) {
         employee->attachToLevel(this, entry.x, entry.y);
     } else {

@@ -1,5 +1,6 @@
 #include "actors/ApplicantPool.hpp"
 
+#include "params/Random.hpp"
 #include "params/TileSize.hpp"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,7 @@ TEST_F(ApplicantPoolTest, FillDrawsEachLifetimeBeforeItsApplicant) {
     ASSERT_EQ(pool.size(), 5u);
 
     std::srand(21);
-    const float lifetime = static_cast<float>(std::rand() % 480 + 480);
+    const float lifetime = static_cast<float>(GameParams::Random() % 480 + 480);
     Employee replay;
     EXPECT_EQ(pool.getApplicants()[0].lifetime, lifetime);
     EXPECT_EQ(pool.getApplicants()[0].employee->getFullName(), replay.getFullName());

@@ -3,6 +3,7 @@
 #include "actors/Need.hpp"
 #include "params/Graphics.hpp"
 
+#include "params/Random.hpp"
 #include "tests/persist/StreamTestSupport.hpp"
 
 #include <cstdlib>
@@ -12,16 +13,16 @@ TEST_F(EmployeeTest, ConstructionDrawsLooksSkillsAndNeedsInOrder) {
     Employee drawn;
 
     std::srand(11);
-    const bool female = std::rand() % 2 == 1;
+    const bool female = GameParams::Random() % 2 == 1;
     const std::string first = GameParams::Texts::GetFirstName(female ? 1 : 0);
     const std::string last = GameParams::Texts::GetLastName();
     const sf::Color skin = GameParams::Graphics::GetRandomSkinColor();
     const sf::Color hair = GameParams::Graphics::GetRandomHairColor();
     const sf::Color upper = GameParams::Graphics::GetRandomUpperBodyColor();
     const sf::Color lower = GameParams::Graphics::GetRandomLowerBodyColor();
-    const float skill0 = static_cast<float>(std::rand() % 100);
-    const float skill1 = static_cast<float>(std::rand() % 100);
-    const float skill2 = static_cast<float>(std::rand() % 100);
+    const float skill0 = static_cast<float>(GameParams::Random() % 100);
+    const float skill1 = static_cast<float>(GameParams::Random() % 100);
+    const float skill2 = static_cast<float>(GameParams::Random() % 100);
     const Need work(NeedWork);
     const Need toilet(NeedToilet);
     const Need food(NeedFood);

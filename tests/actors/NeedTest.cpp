@@ -1,5 +1,6 @@
 #include "actors/Need.hpp"
 
+#include "params/Random.hpp"
 #include "tests/persist/StreamTestSupport.hpp"
 
 #include <gtest/gtest.h>
@@ -38,8 +39,8 @@ Need Calm(NeedType type) {
 
 TEST(NeedConstruction, DrawsTheValueThenTheTriggerOffset) {
     std::srand(7);
-    const int value = std::rand() % 30;
-    const int offset = std::rand() % 20;
+    const int value = GameParams::Random() % 30;
+    const int offset = GameParams::Random() % 20;
     const int next = std::rand();
 
     std::srand(7);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -98,15 +99,16 @@ TEST(StockMarketTargets, DrawsTwicePerTypeSellSideFirstThenThePeriod) {
     }
     const StockMarket market = StartedMarket(1);
 
-    // Steel, the first type: a = 1804289383 (a % 11112 = 607), b = 846930886
-    // (b % 10000 = 886): step -8507, 35 * 0.91493 = 32.02255.
-    EXPECT_FLOAT_EQ(market.getTargetSellPrices().at(ItemSteel), 32.02f);
-    // The car, the last of 21 types, takes draws 41 and 42: step 5338.
-    EXPECT_FLOAT_EQ(market.getTargetSellPrices().at(ItemCar), 7373.66f);
-    // The spreads follow: steel takes draws 43 and 44, step -524, 0.2984.
+    // The game's random numbers are the C library's cut to 0..32767.
+    // Steel, the first type: a = 1804289383 -> 17767 (a % 11112 = 6655),
+    // b = 846930886 -> 9158 (b % 10000 = 9158): step 5813, 35 * 1.05813 = 37.03455.
+    EXPECT_FLOAT_EQ(market.getTargetSellPrices().at(ItemSteel), 37.03f);
+    // The car, the last of 21 types, takes draws 41 and 42: step -4958.
+    EXPECT_FLOAT_EQ(market.getTargetSellPrices().at(ItemCar), 6652.94f);
+    // The spreads follow: steel takes draws 43 and 44, step 420, 0.30126.
     EXPECT_FLOAT_EQ(market.getTargetBuySpreads().at(ItemSteel), 0.30f);
-    // Draw 85 is the period: 1780695788 % 40000 = 15788.
-    EXPECT_FLOAT_EQ(market.getPeriod(), 115.788f);
+    // Draw 85 is the period: 1780695788 -> 17132, and 17132 % 40000 = 17132.
+    EXPECT_FLOAT_EQ(market.getPeriod(), 117.132f);
     // Nothing else was drawn.
     EXPECT_EQ(std::rand(), draws[85]);
 }
@@ -148,6 +150,26 @@ TEST(StockMarketTargets, PricesNeverLeaveTheirBandOverManyPeriods) {
         const float period = market.getPeriod();
         EXPECT_TRUE(period == -1.f || (period > 0.f && period < 140.f)) << period;
     }
+}
+
+// Random numbers run from 0 to 32767, so of the spread of 40 minutes only
+// 32.767 can be drawn: a period is at most 132.767 minutes, whatever range the
+// C library's rand() has.
+TEST(StockMarketTargets, PeriodNeverExceedsTheRangeOfTheGamesRandomNumbers) {
+    float longest = 0.f;
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        StockMarket market = StartedMarket(seed);
+        for (int period = 0; period < 500; ++period) {
+            longest = std::max(longest, market.getPeriod());
+            EXPECT_GE(market.getPeriod(), 100.f);
+            // Runs the period out; the next update draws the next one.
+            market.update(market.getPeriod(), 0.f);
+            market.update(0.f, 0.f);
+        }
+    }
+    EXPECT_LE(longest, 132.767f);
+    // Ten thousand draws reach close to the top of the range.
+    EXPECT_GT(longest, 132.f);
 }
 
 TEST(StockMarketMoves, PriceMovesByItsShareOfTheRemainingPeriod) {

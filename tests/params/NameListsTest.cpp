@@ -1,5 +1,6 @@
 #include "params/Texts.hpp"
 
+#include "params/Random.hpp"
 #include "tests/params/CoutCapture.hpp"
 
 #include <gtest/gtest.h>
@@ -120,7 +121,7 @@ TEST_F(NameListsTest, DrawsFromTheRightList) {
 
     SetFemaleFirstNames({"Eva", "Ida", "Uta"});
     std::srand(21);
-    const int roll = std::rand();
+    const int roll = GameParams::Random();
     std::srand(21);
     EXPECT_EQ(GetFirstName(1), GetFemaleFirstNames()[static_cast<std::size_t>(roll) % 3]);
 }

@@ -3,9 +3,9 @@
 #include "Options.hpp"
 #include "Runner.hpp"
 
+#include "params/Random.hpp"
 #include "params/Texts.hpp"
 
-#include <cstdlib>
 #include <ctime>
 #include <iostream>
 
@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
     const auto options = ParseOptions(argc, argv);
     if (!options)
         return SimScriptError;
-    std::srand(options->seed ? *options->seed : static_cast<unsigned>(std::time(nullptr)));
+    GameParams::SeedRandom(options->seed ? *options->seed
+                                         : static_cast<unsigned>(std::time(nullptr)));
     GameParams::Texts::Init();
 
     Runner runner(*options);

@@ -32,6 +32,7 @@ void Cursor::setDragZonesVisible(bool visible) {
         for (int column = firstColumn; column <= lastColumn; ++column)
             if (Zone* zone = world->getZoneAt(column, row))
                 zone->setVisible(visible);
+    world->cellsChanged();
 }
 
 void Cursor::updateDrag() {

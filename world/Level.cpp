@@ -118,6 +118,7 @@ void Level::refreshTile(int column, int row) {
     }
     tileContainer[cellIndex(column, row)].set(texture, tileMap[cellIndex(column, row)], column, row,
                                               0.f);
+    cellsChanged();
     updatePathWeight(column, row);
 }
 
@@ -127,6 +128,7 @@ void Level::refreshZone(int column, int row) {
     }
     zoneContainer[cellIndex(column, row)].set(texture, this, getFont(),
                                               zoneMap[cellIndex(column, row)], 0.f, column, row);
+    cellsChanged();
     updatePathWeight(column, row);
 }
 

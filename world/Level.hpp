@@ -7,6 +7,7 @@
 #include "economy/BankAccount.hpp"
 #include "economy/StockMarket.hpp"
 #include "params/Enums.hpp"
+#include "world/CellBatch.hpp"
 #include "world/PathFindingItem.hpp"
 #include "world/PathGrid.hpp"
 #include "world/Tile.hpp"
@@ -222,6 +223,9 @@ public:
     CellRange getVisibleCellRange(const sf::View* view) const;
     // Objects, surface objects (and employees) in the order they are drawn.
     void forEachInDrawOrder(const std::function<void(const sf::Drawable&)>& visit) const;
+    // Tells the drawing that a cell's sprite or its visibility changed, so
+    // the batched ground and zones are gathered again.
+    void cellsChanged() { ++cellRevision; }
 
     // --- Building (LevelBuilding.cpp) -------------------------------------
     // x and y are the cursor's pixel position, which lies on a cell centre.
@@ -295,6 +299,8 @@ private:
     void setUpPathFinder();
     void refreshTile(int column, int row);
     void refreshZone(int column, int row);
+    // The ground, zone quads and storage contents of the visible cells.
+    void drawCells(sf::RenderTarget& target, sf::RenderStates states, const CellRange& range) const;
     void sortObjects();
     // Update step 7 and the employees' part of step 9 (LevelEmployees.cpp).
     void updateEmployees(float dt);
@@ -372,6 +378,8 @@ private:
     std::vector<sf::RectangleShape> borderShapes; // not saved: rebuilt from the size
     std::unique_ptr<Tile[]> tileContainer;        // not saved: rebuilt from tileMap
     std::unique_ptr<Zone[]> zoneContainer;
+    unsigned cellRevision = 0;   // not saved: counts changes of cell sprites
+    mutable CellBatch cellBatch; // not saved: gathered while drawing
     std::vector<std::unique_ptr<MetaZone>> metaZoneContainer;
     std::vector<std::unique_ptr<GameObject>> gameObjectContainer;
     std::vector<std::unique_ptr<GameObject>> gameObjectSurfacesContainer;

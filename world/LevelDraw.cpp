@@ -63,6 +63,35 @@ void Level::forEachInDrawOrder(const std::function<void(const sf::Drawable&)>& v
     }
 }
 
+void Level::drawCells(sf::RenderTarget& target, sf::RenderStates states,
+                      const CellRange& range) const {
+    // One draw call for the ground and one for the zones: a call per cell
+    // cost more than everything else in a frame.
+    const CellBatch::Key key{range.firstColumn, range.endColumn, range.firstRow, range.endRow,
+                             cellRevision};
+    if (!cellBatch.isCurrent(key)) {
+        cellBatch.begin(key);
+        for (int row = range.firstRow; row < range.endRow; ++row) {
+            for (int column = range.firstColumn; column < range.endColumn; ++column) {
+                cellBatch.addTile(tileContainer[cellIndex(column, row)]);
+                // The empty zone's sprite is fully transparent.
+                const Zone& zone = zoneContainer[cellIndex(column, row)];
+                if (zone.getType() != ZoneNone)
+                    cellBatch.addZone(zone);
+            }
+        }
+    }
+    target.draw(cellBatch.getTiles(), states);
+    target.draw(cellBatch.getZones(), states);
+    for (int row = range.firstRow; row < range.endRow; ++row) {
+        for (int column = range.firstColumn; column < range.endColumn; ++column) {
+            const Zone& zone = zoneContainer[cellIndex(column, row)];
+            if (zone.isStorageZone())
+                zone.drawContents(target, states);
+        }
+    }
+}
+
 void Level::draw(sf::RenderTarget& target, sf::RenderStates states) const {
     states.transform *= getTransform();
     states.texture = texture;
@@ -70,12 +99,7 @@ void Level::draw(sf::RenderTarget& target, sf::RenderStates states) const {
     if (tileContainer && zoneContainer) {
         const CellRange range =
             getVisibleCellRange(game == nullptr ? nullptr : &game->getWorldView());
-        for (int row = range.firstRow; row < range.endRow; ++row) {
-            for (int column = range.firstColumn; column < range.endColumn; ++column) {
-                target.draw(tileContainer[cellIndex(column, row)], states);
-                target.draw(zoneContainer[cellIndex(column, row)], states);
-            }
-        }
+        drawCells(target, states, range);
     }
     for (const auto& metaZone : metaZoneContainer) {
         target.draw(*metaZone, states);

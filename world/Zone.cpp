@@ -284,6 +284,10 @@ void Zone::placeLabel() const {
 
 void Zone::draw(sf::RenderTarget& target, sf::RenderStates states) const {
     TileRenderer::draw(target, states);
+    drawContents(target, states);
+}
+
+void Zone::drawContents(sf::RenderTarget& target, sf::RenderStates states) const {
     if (!isStorage || !holdsRealType()) {
         return;
     }

@@ -62,6 +62,8 @@ public:
     bool load(std::istream& in, sf::Texture* atlas, Level* owner, const sf::Font* font);
 
     void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
+    // What a storage cell shows over its quad: the stored item and the amount.
+    void drawContents(sf::RenderTarget& target, sf::RenderStates states) const;
 
 private:
     bool holdsRealType() const;

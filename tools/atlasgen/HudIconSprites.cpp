@@ -1,4 +1,5 @@
 #include "AtlasSections.hpp"
+#include "IconShapes.hpp"
 #include "PixelCanvas.hpp"
 #include "PixelFont.hpp"
 
@@ -12,11 +13,9 @@ namespace Atlas = GameParams::Graphics::SIZE128PX;
 // pixels, so they keep to a few bold shapes with a dark rim.
 namespace {
 
+using namespace IconShapes;
+
 constexpr int Size = TileCanvasSize;
-const sf::Color Outline(30, 28, 34);
-const sf::Color Green(60, 180, 70);
-const sf::Color Red(220, 50, 44);
-const sf::Color Gold(240, 190, 40);
 
 void Finish(PixelCanvas& canvas) {
     canvas.outline(Outline);
@@ -123,26 +122,6 @@ void Coin(PixelCanvas& canvas, float cx, float cy, float radius) {
     canvas.fillRing(cx, cy, radius - 1.f, radius - 2.f, Shade(Gold, 0.8f));
     canvas.fillRect(static_cast<int>(cx) - 1, static_cast<int>(cy - radius) + 3, 2,
                     static_cast<int>(2 * radius) - 6, Shade(Gold, 0.7f));
-}
-
-void ArrowRight(PixelCanvas& canvas, int x, int y, int length, sf::Color color) {
-    canvas.fillRect(x, y - 1, length - 4, 3, color);
-    for (int step = 0; step < 4; ++step)
-        canvas.fillRect(x + length - 4 + step, y - 3 + step, 1, 7 - 2 * step, color);
-}
-
-void ArrowLeft(PixelCanvas& canvas, int x, int y, int length, sf::Color color) {
-    canvas.fillRect(x + 4, y - 1, length - 4, 3, color);
-    for (int step = 0; step < 4; ++step)
-        canvas.fillRect(x + 3 - step, y - 3 + step, 1, 7 - 2 * step, color);
-}
-
-void Crate(PixelCanvas& canvas, int x, int y, int size) {
-    const sf::Color wood(196, 140, 80);
-    canvas.fillRect(x, y, size, size, wood);
-    canvas.frameRect(x, y, size, size, Shade(wood, 0.7f));
-    canvas.line(x + 1, y + 1, x + size - 2, y + size - 2, Shade(wood, 0.75f));
-    canvas.line(x + size - 2, y + 1, x + 1, y + size - 2, Shade(wood, 0.75f));
 }
 
 PixelCanvas TradePanel() {

@@ -1,6 +1,6 @@
 #include "AtlasSections.hpp"
+#include "IconShapes.hpp"
 #include "PixelCanvas.hpp"
-#include "PixelFont.hpp"
 
 #include "params/Graphics.hpp"
 
@@ -12,16 +12,14 @@ namespace Atlas = GameParams::Graphics::SIZE128PX;
 // readable.
 namespace {
 
+using namespace IconShapes;
+
 constexpr int Size = TileCanvasSize;
-const sf::Color Outline(30, 28, 34);
 const sf::Color Plate(246, 242, 230);
 const sf::Color Ink(52, 50, 60);
 const sf::Color Wood(196, 140, 80);
 const sf::Color Steel(130, 136, 150);
-const sf::Color Green(60, 180, 70);
-const sf::Color Red(220, 50, 44);
 const sf::Color Blue(60, 120, 220);
-const sf::Color Gold(240, 190, 40);
 
 PixelCanvas Blank() {
     PixelCanvas canvas(Size, Size);
@@ -34,13 +32,6 @@ void Finish(PixelCanvas& canvas) {
     canvas.outline(Outline);
 }
 
-void Crate(PixelCanvas& canvas, int x, int y, int size) {
-    canvas.fillRect(x, y, size, size, Wood);
-    canvas.frameRect(x, y, size, size, Shade(Wood, 0.65f));
-    canvas.line(x + 1, y + 1, x + size - 2, y + size - 2, Shade(Wood, 0.75f));
-    canvas.line(x + size - 2, y + 1, x + 1, y + size - 2, Shade(Wood, 0.75f));
-}
-
 void ArrowUp(PixelCanvas& canvas, int x, int top, int length, sf::Color color) {
     canvas.fillRect(x - 1, top + 3, 3, length - 3, color);
     for (int step = 0; step < 4; ++step)
@@ -51,12 +42,6 @@ void ArrowDown(PixelCanvas& canvas, int x, int top, int length, sf::Color color)
     canvas.fillRect(x - 1, top, 3, length - 3, color);
     for (int step = 0; step < 4; ++step)
         canvas.fillRect(x - step, top + length - 1 - step, 1 + 2 * step, 1, color);
-}
-
-void ArrowRight(PixelCanvas& canvas, int x, int y, int length, sf::Color color) {
-    canvas.fillRect(x, y - 1, length - 3, 3, color);
-    for (int step = 0; step < 4; ++step)
-        canvas.fillRect(x + length - 1 - step, y - step, 1, 1 + 2 * step, color);
 }
 
 PixelCanvas ErrorIcon() {
@@ -207,20 +192,21 @@ PixelCanvas TransportIcon() {
     return canvas;
 }
 
-PixelCanvas PickUpIcon() {
+// A crate with an arrow beside it: goods taken up or put down.
+PixelCanvas CrateAndArrow(void (*arrow)(PixelCanvas&, int, int, int, sf::Color), sf::Color color) {
     PixelCanvas canvas = Blank();
     Crate(canvas, 4, 9, 12);
-    ArrowUp(canvas, 23, 3, 17, Green);
+    arrow(canvas, 23, 3, 17, color);
     Finish(canvas);
     return canvas;
 }
 
+PixelCanvas PickUpIcon() {
+    return CrateAndArrow(ArrowUp, Green);
+}
+
 PixelCanvas DeliverIcon() {
-    PixelCanvas canvas = Blank();
-    Crate(canvas, 4, 9, 12);
-    ArrowDown(canvas, 23, 3, 17, Blue);
-    Finish(canvas);
-    return canvas;
+    return CrateAndArrow(ArrowDown, Blue);
 }
 
 // Research: a flask with something bubbling in it.
@@ -230,18 +216,16 @@ PixelCanvas ResearchIcon() {
     const sf::Color liquid(120, 200, 90);
     canvas.fillRect(13, 3, 6, 7, glass);
     canvas.fillRect(12, 3, 8, 1, Steel);
-    canvas.fillWhere(
-        [](int x, int y) {
+    // The body widens by a pixel each row below the neck; the liquid fills
+    // it from row 14 down.
+    const auto body = [](int fromRow) {
+        return [fromRow](int x, int y) {
             const int half = 3 + (y - 10);
-            return y >= 10 && y <= 20 && x >= 16 - half && x < 16 + half;
-        },
-        glass);
-    canvas.fillWhere(
-        [](int x, int y) {
-            const int half = 3 + (y - 10);
-            return y >= 14 && y <= 20 && x >= 16 - half && x < 16 + half;
-        },
-        liquid);
+            return y >= fromRow && y <= 20 && x >= 16 - half && x < 16 + half;
+        };
+    };
+    canvas.fillWhere(body(10), glass);
+    canvas.fillWhere(body(14), liquid);
     canvas.fillEllipse(14.f, 16.f, 1.f, 1.f, sf::Color::White);
     canvas.fillEllipse(18.f, 18.f, 1.f, 1.f, sf::Color::White);
     Finish(canvas);

@@ -3,6 +3,8 @@
 #include "actors/Employee.hpp"
 #include "actors/GameObject.hpp"
 #include "actors/GameObjectDoor.hpp"
+#include "actors/Item.hpp"
+#include "actors/Task.hpp"
 #include "actors/Truck.hpp"
 #include "app/Game.hpp"
 #include "params/TileSize.hpp"
@@ -54,6 +56,7 @@ Level::Level(Game* owner, sf::Texture* atlas, const std::string& fileName)
     }
 
     applicantPool.fill();
+    applicantsAfterLoad = false;
     centreWorldView();
     resetBorderShapes();
     setUpPathFinder();
@@ -207,11 +210,20 @@ void Level::clear() {
     // The driver is an employee: it goes before the employee ids restart.
     activeTruck = nullptr;
     truckLogistics.clear();
+    // Everything numbered is gone: a new map or a loaded one numbers afresh,
+    // whatever levels came before it in this process.
     GameObject::ResetIds();
     Employee::ResetIds();
+    MetaZone::ResetIds();
+    Item::ResetIds();
+    Task::ResetIds();
 }
 
 void Level::update(float dt) {
+    if (applicantsAfterLoad) {
+        applicantsAfterLoad = false;
+        applicantPool.fill();
+    }
     updateMetaZones();
     if (dt <= 0.f) {
         return;
@@ -228,10 +240,14 @@ void Level::update(float dt) {
 }
 
 void Level::sortObjects() {
+    sortGameObjects();
+    sortEmployees();
+}
+
+void Level::sortGameObjects() {
     std::stable_sort(gameObjectContainer.begin(), gameObjectContainer.end(), drawnBefore);
     std::stable_sort(gameObjectSurfacesContainer.begin(), gameObjectSurfacesContainer.end(),
                      drawnBefore);
-    sortEmployees();
 }
 
 const sf::Font* Level::getFont() const {

@@ -302,6 +302,8 @@ private:
     // The ground, zone quads and storage contents of the visible cells.
     void drawCells(sf::RenderTarget& target, sf::RenderStates states, const CellRange& range) const;
     void sortObjects();
+    // Floor and surface objects only.
+    void sortGameObjects();
     // Update step 7 and the employees' part of step 9 (LevelEmployees.cpp).
     void updateEmployees(float dt);
     void sortEmployees();
@@ -356,6 +358,9 @@ private:
     StockMarket stockMarket;
     BankAccount bankAccount{20000.0};
     ApplicantPool applicantPool; // not saved: a loaded game gets new applicants
+    // Set by a load: the new applicants come at the next update, paused or
+    // not, so that saving right after a load writes the file that was read.
+    bool applicantsAfterLoad = false;
     TruckLogistics truckLogistics{this};
     // Not saved: the truck logistics' current truck once it is on its way.
     Truck* activeTruck = nullptr;

@@ -213,6 +213,9 @@ bool Level::load(const std::string& path) {
     } else {
         clear();
     }
+    // The applicants are not saved: a loaded game gets new ones, as a new
+    // game does, so that the labour market is never empty after a load.
+    applicantsAfterLoad = loaded;
     return loaded;
 }
 
@@ -250,7 +253,10 @@ bool Level::readFrom(std::istream& in) {
         rebuildAfterLoad();
         ok = restoreDoors();
     }
-    sortObjects();
+    // The employees keep the order they were saved in, which is the order
+    // they are updated in. Sorting them by the cells they were put back on
+    // would reorder those that were saved halfway between two cells.
+    sortGameObjects();
     if (!ok) {
         clear();
     }

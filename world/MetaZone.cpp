@@ -24,6 +24,11 @@ MetaZone* MetaZone::GetById(int id) {
     return entry == registry.end() ? nullptr : entry->second;
 }
 
+void MetaZone::ResetIds() {
+    registry.clear();
+    maxId = 0;
+}
+
 void MetaZone::registerId() {
     registry[id] = this;
 }

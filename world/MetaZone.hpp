@@ -36,6 +36,9 @@ public:
 
     static MetaZone* GetById(int id);
     static int GetMaxId() { return maxId; }
+    // Forgets every registered room and restarts the ids at 0; for a level
+    // that has just destroyed all of its rooms.
+    static void ResetIds();
 
     bool addZone(ZoneType zoneType, int column, int row);
     bool removeZone(int column, int row);

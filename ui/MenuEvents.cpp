@@ -41,6 +41,27 @@ void notify(MenuElementContainer* container, MenuEventType type, MenuElement* ch
         container->onElementEvent(type, child);
 }
 
+// One level of a key walk: each child in order is first recursed into when it
+// is an Inner container, then asked when it implements Handler; the first to
+// consume the key ends the walk, and the level's container hears who it was.
+template <class Inner, class Handler, class Recurse, class Handle>
+bool walkKeys(const std::vector<MenuElement*>& children, MenuElementContainer* container,
+              MenuEventType type, Recurse recurse, Handle handle) {
+    for (MenuElement* child : children) {
+        auto* inner = dynamic_cast<Inner*>(child);
+        if (inner != nullptr && recurse(inner)) {
+            notify(container, type, child);
+            return true;
+        }
+        auto* handler = dynamic_cast<Handler*>(child);
+        if (handler != nullptr && handle(handler)) {
+            notify(container, type, child);
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 Menu::WalkLevel Menu::levelOf(MenuElementContainer* container) const {
@@ -234,18 +255,12 @@ bool Menu::onTextEntered(unsigned codepoint, MenuElementContainer* container) {
 
 bool Menu::onKeyPressed(sf::Keyboard::Key key, MenuElementContainer* container) {
     WalkScope scope(walkDepth, clearedDuringWalk);
-    for (MenuElement* child : levelOf(container).children) {
-        auto* inner = dynamic_cast<MenuElementContainer*>(child);
-        if (inner != nullptr && onKeyPressed(key, inner)) {
-            notify(container, MenuEventType::KeyPressed, child);
-            return true;
-        }
-        auto* keyDown = dynamic_cast<MenuElementHandlerKeyDown*>(child);
-        if (keyDown != nullptr && keyDown->onKeyPressed(key)) {
-            notify(container, MenuEventType::KeyPressed, child);
-            return true;
-        }
-    }
+    const bool consumed = walkKeys<MenuElementContainer, MenuElementHandlerKeyDown>(
+        levelOf(container).children, container, MenuEventType::KeyPressed,
+        [&](MenuElementContainer* inner) { return onKeyPressed(key, inner); },
+        [&](MenuElementHandlerKeyDown* handler) { return handler->onKeyPressed(key); });
+    if (consumed)
+        return true;
     // Escape nobody wanted closes the dialog; asked once, at the top.
     if (container == nullptr && key == sf::Keyboard::Escape) {
         MenuBindings::Run(ActionCloseTopMenu, game);
@@ -256,17 +271,9 @@ bool Menu::onKeyPressed(sf::Keyboard::Key key, MenuElementContainer* container) 
 
 bool Menu::onKeyReleased(sf::Keyboard::Key key, MenuElementContainer* container) {
     WalkScope scope(walkDepth, clearedDuringWalk);
-    for (MenuElement* child : levelOf(container).children) {
-        auto* columns = dynamic_cast<MenuColumnContainer*>(child);
-        if (columns != nullptr && onKeyReleased(key, columns)) {
-            notify(container, MenuEventType::KeyReleased, child);
-            return true;
-        }
-        auto* keyUp = dynamic_cast<MenuElementHandlerKeyUp*>(child);
-        if (keyUp != nullptr && keyUp->onKeyReleased(key)) {
-            notify(container, MenuEventType::KeyReleased, child);
-            return true;
-        }
-    }
-    return false;
+    // Releases reach only into column containers.
+    return walkKeys<MenuColumnContainer, MenuElementHandlerKeyUp>(
+        levelOf(container).children, container, MenuEventType::KeyReleased,
+        [&](MenuColumnContainer* inner) { return onKeyReleased(key, inner); },
+        [&](MenuElementHandlerKeyUp* handler) { return handler->onKeyReleased(key); });
 }

@@ -2,6 +2,7 @@
 
 #include "params/Enums.hpp"
 #include "params/Graphics.hpp"
+#include "ui/AtlasQuad.hpp"
 
 #include <SFML/Graphics/RenderTarget.hpp>
 
@@ -31,14 +32,9 @@ void MenuImageButton::rebuildQuad() {
         imageKind == CategoryItem
             ? GameParams::Graphics::GetTexture(static_cast<ItemType>(imageId))
             : GameParams::Graphics::GetTexture(static_cast<GuiElemType>(imageId));
-    const float l = static_cast<float>(rect.left);
-    const float t = static_cast<float>(rect.top);
-    const float r = static_cast<float>(rect.left + rect.width);
-    const float b = static_cast<float>(rect.top + rect.height);
-    quad.append(sf::Vertex(sf::Vector2f(0.f, 0.f), sf::Vector2f(l, t)));
-    quad.append(sf::Vertex(sf::Vector2f(width, 0.f), sf::Vector2f(r, t)));
-    quad.append(sf::Vertex(sf::Vector2f(width, height), sf::Vector2f(r, b)));
-    quad.append(sf::Vertex(sf::Vector2f(0.f, height), sf::Vector2f(l, b)));
+    quad.resize(4);
+    SetQuadPositions(&quad[0], {0.f, 0.f, width, height});
+    SetQuadTexture(&quad[0], rect);
 }
 
 void MenuImageButton::onMousePressed(Game*) {

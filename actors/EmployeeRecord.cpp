@@ -7,6 +7,7 @@
 #include "actors/GameObject.hpp"
 #include "params/Graphics.hpp"
 #include "persist/Codecs.hpp"
+#include "persist/RecordStart.hpp"
 
 #include <cmath>
 #include <iostream>
@@ -17,8 +18,10 @@ namespace {
 constexpr float RecordVersion = 0.1f;
 const char* const RecordHeader = "EMPLOYEE";
 
+const char* const Owner = "Employee::load()";
+
 bool Report(const char* message) {
-    std::cout << "Employee::load() - " << message << std::endl;
+    std::cout << Owner << " - " << message << std::endl;
     return false;
 }
 
@@ -114,26 +117,11 @@ bool Employee::load(std::istream& in) {
     carrying = false;
     carriedAmount = 0;
 
-    std::string header;
-    if (!(in >> header)) {
-        return false;
-    }
-    if (header != RecordHeader) {
-        return Report("Header ungueltig!");
-    }
-    float version = 0.f;
-    if (!(in >> version)) {
-        return false;
-    }
-    if (version != RecordVersion) {
-        Report("Version nicht unterstuetzt!");
-    }
     int loadedMaxId = 0;
-    if (!(in >> loadedMaxId)) {
+    if (!GameParams::Load::RecordStart(in, Owner, RecordHeader, RecordVersion,
+                                       GameParams::Load::OtherVersion::ReadOn) ||
+        !GameParams::Load::ClassCounter(in, Owner, loadedMaxId)) {
         return false;
-    }
-    if (loadedMaxId < 0) {
-        return Report("maxId ungueltig!");
     }
     sf::VertexArray loadedQuads(sf::Quads);
     if (!GameParams::Load::VertexArray(in, loadedQuads)) {

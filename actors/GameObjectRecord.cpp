@@ -2,6 +2,7 @@
 
 #include "actors/RecipeTable.hpp"
 #include "persist/Codecs.hpp"
+#include "persist/RecordStart.hpp"
 #include "world/Level.hpp"
 
 #include <cmath>
@@ -79,20 +80,8 @@ bool GameObject::save(std::ostream& out) const {
 bool GameObject::load(std::istream& in, sf::Texture* atlas, Level* owner, bool refuseDoors) {
     in >> std::ws;
     const std::istream::pos_type recordStart = in.tellg();
-    std::string header;
-    if (!(in >> header)) {
-        return false;
-    }
-    if (header != RecordHeader) {
-        Report("Header ungueltig!");
-        return false;
-    }
-    float version = 0.f;
-    if (!(in >> version)) {
-        return false;
-    }
-    if (version != RecordVersion) {
-        Report("Version nicht unterstuetzt!");
+    if (!GameParams::Load::RecordStart(in, "GameObject::load()", RecordHeader, RecordVersion,
+                                       GameParams::Load::OtherVersion::Refuse)) {
         return false;
     }
     std::int64_t loadedMaxId = 0;

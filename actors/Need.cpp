@@ -1,6 +1,7 @@
 #include "actors/Need.hpp"
 
 #include "params/Random.hpp"
+#include "persist/RecordStart.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -132,20 +133,8 @@ bool Need::save(std::ostream& out) const {
 }
 
 bool Need::load(std::istream& in) {
-    std::string header;
-    if (!(in >> header)) {
-        return false;
-    }
-    if (header != RecordHeader) {
-        Report("Header ungueltig!");
-        return false;
-    }
-    float version = 0.f;
-    if (!(in >> version)) {
-        return false;
-    }
-    if (version != RecordVersion) {
-        Report("Version nicht unterstuetzt!");
+    if (!GameParams::Load::RecordStart(in, "Need::load()", RecordHeader, RecordVersion,
+                                       GameParams::Load::OtherVersion::Refuse)) {
         return false;
     }
     std::int32_t loadedType = 0;

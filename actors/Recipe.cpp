@@ -1,5 +1,6 @@
 #include "actors/Recipe.hpp"
 
+#include "persist/RecordStart.hpp"
 #include "persist/ValueCodecs.hpp"
 
 #include <iostream>
@@ -27,20 +28,8 @@ bool Recipe::save(std::ostream& out) const {
 }
 
 bool Recipe::load(std::istream& in) {
-    std::string header;
-    if (!(in >> header)) {
-        return false;
-    }
-    if (header != RecordHeader) {
-        Report("Header ungueltig!");
-        return false;
-    }
-    float version = 0.f;
-    if (!(in >> version)) {
-        return false;
-    }
-    if (version != RecordVersion) {
-        Report("Version nicht unterstuetzt!");
+    if (!GameParams::Load::RecordStart(in, "Recipe::load()", RecordHeader, RecordVersion,
+                                       GameParams::Load::OtherVersion::Refuse)) {
         return false;
     }
     Recipe loaded;

@@ -7,6 +7,7 @@
 #include "params/ItemTypes.hpp"
 #include "persist/Codecs.hpp"
 #include "persist/ExactNumber.hpp"
+#include "persist/RecordStart.hpp"
 
 #include <cmath>
 #include <iostream>
@@ -76,20 +77,8 @@ bool TruckLogistics::save(std::ostream& out) const {
 }
 
 bool TruckLogistics::load(std::istream& in, Level* owner) {
-    std::string header;
-    if (!(in >> header)) {
-        return false;
-    }
-    if (header != RecordHeader) {
-        Report("Header ungueltig!");
-        return false;
-    }
-    float version = 0.f;
-    if (!(in >> version)) {
-        return false;
-    }
-    if (version != RecordVersion) {
-        Report("Version nicht unterstuetzt!");
+    if (!GameParams::Load::RecordStart(in, "TruckLogistics::load()", RecordHeader, RecordVersion,
+                                       GameParams::Load::OtherVersion::Refuse)) {
         return false;
     }
     std::queue<ItemType> deliveries;

@@ -8,6 +8,7 @@
 #include "params/Graphics.hpp"
 #include "persist/Codecs.hpp"
 #include "persist/ExactNumber.hpp"
+#include "persist/RecordStart.hpp"
 
 #include <cmath>
 #include <iostream>
@@ -59,20 +60,8 @@ bool Truck::save(std::ostream& out) const {
 }
 
 bool Truck::load(std::istream& in) {
-    std::string header;
-    if (!(in >> header)) {
-        return false;
-    }
-    if (header != RecordHeader) {
-        Report("Header ungueltig!");
-        return false;
-    }
-    float version = 0.f;
-    if (!(in >> version)) {
-        return false;
-    }
-    if (version != RecordVersion) {
-        Report("Version nicht unterstuetzt!");
+    if (!GameParams::Load::RecordStart(in, "Truck::load()", RecordHeader, RecordVersion,
+                                       GameParams::Load::OtherVersion::Refuse)) {
         return false;
     }
     sf::Vector2f position;

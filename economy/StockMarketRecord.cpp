@@ -2,6 +2,7 @@
 
 #include "params/ItemTypes.hpp"
 #include "persist/ExactNumber.hpp"
+#include "persist/RecordStart.hpp"
 #include "persist/ValueCodecs.hpp"
 
 #include <cmath>
@@ -13,6 +14,7 @@ namespace {
 
 // Stored in the save record.
 constexpr float RecordVersion = 0.1f;
+const char* const RecordHeader = "STOCKMARKET";
 
 // What the values of a saved map may be; the file is not trusted.
 enum class Values {
@@ -76,7 +78,7 @@ template <class Self, class Visit> bool StockMarket::forEachMap(Self& self, Visi
 
 bool StockMarket::save(std::ostream& out) const {
     using GameParams::Save::Exact;
-    out << "STOCKMARKET " << RecordVersion;
+    out << RecordHeader << ' ' << RecordVersion;
     for (const Fluctuation* fluctuation : {&sellFluctuation, &spreadFluctuation}) {
         out << ' ' << fluctuation->down << ' ' << fluctuation->up << ' ' << fluctuation->divisor;
     }
@@ -103,20 +105,8 @@ bool StockMarket::load(std::istream& in) {
 }
 
 bool StockMarket::readRecord(std::istream& in) {
-    std::string header;
-    if (!(in >> header)) {
-        return false;
-    }
-    if (header != "STOCKMARKET") {
-        std::cout << "StockMarket::load() - Header ungueltig!" << std::endl;
-        return false;
-    }
-    float version = 0.f;
-    if (!(in >> version)) {
-        return false;
-    }
-    if (version != RecordVersion) {
-        std::cout << "StockMarket::load() - Version nicht unterstuetzt!" << std::endl;
+    if (!GameParams::Load::RecordStart(in, "StockMarket::load()", RecordHeader, RecordVersion,
+                                       GameParams::Load::OtherVersion::Refuse)) {
         return false;
     }
     for (Fluctuation* fluctuation : {&sellFluctuation, &spreadFluctuation}) {

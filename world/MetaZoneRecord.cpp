@@ -1,5 +1,6 @@
 #include "world/MetaZone.hpp"
 
+#include "persist/RecordStart.hpp"
 #include "persist/ValueCodecs.hpp"
 #include "world/Level.hpp"
 
@@ -13,8 +14,10 @@ namespace {
 constexpr float RecordVersion = 0.1f;
 const char* const RecordHeader = "METAZONE";
 
+const char* const Owner = "MetaZone::load()";
+
 void Report(const char* message) {
-    std::cout << "MetaZone::load() - " << message << std::endl;
+    std::cout << Owner << " - " << message << std::endl;
 }
 
 std::size_t CountCells(const MetaZone::CellMap& cells) {
@@ -53,27 +56,10 @@ bool MetaZone::save(std::ostream& out) const {
 
 bool MetaZone::load(std::istream& in) {
     containedZones.clear();
-    std::string header;
-    if (!(in >> header)) {
-        return false;
-    }
-    if (header != RecordHeader) {
-        Report("Header ungueltig!");
-        return false;
-    }
-    float version = 0.f;
-    if (!(in >> version)) {
-        return false;
-    }
-    if (version != RecordVersion) {
-        Report("Version nicht unterstuetzt!");
-    }
     int loadedMaxId = 0;
-    if (!(in >> loadedMaxId)) {
-        return false;
-    }
-    if (loadedMaxId < 0) {
-        Report("maxId ungueltig!");
+    if (!GameParams::Load::RecordStart(in, Owner, RecordHeader, RecordVersion,
+                                       GameParams::Load::OtherVersion::ReadOn) ||
+        !GameParams::Load::ClassCounter(in, Owner, loadedMaxId)) {
         return false;
     }
     int loadedId = 0;

@@ -2,6 +2,7 @@
 
 #include "params/Graphics.hpp"
 #include "params/Texts.hpp"
+#include "persist/RecordStart.hpp"
 #include "persist/ValueCodecs.hpp"
 
 #include <iostream>
@@ -108,20 +109,9 @@ bool Item::save(std::ostream& out) const {
 }
 
 bool Item::load(std::istream& in, const sf::Texture* newTexture) {
-    std::string header;
-    if (!(in >> header)) {
+    if (!GameParams::Load::RecordStart(in, "Item::load()", RecordHeader, RecordVersion,
+                                       GameParams::Load::OtherVersion::ReadOn)) {
         return false;
-    }
-    if (header != RecordHeader) {
-        Report("Header ungueltig!");
-        return false;
-    }
-    float version = 0.f;
-    if (!(in >> version)) {
-        return false;
-    }
-    if (version != RecordVersion) {
-        Report("Version nicht unterstuetzt!");
     }
     std::int64_t loadedId = 0;
     std::int32_t loadedType = 0;

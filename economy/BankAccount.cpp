@@ -1,6 +1,7 @@
 #include "economy/BankAccount.hpp"
 
 #include "persist/ExactNumber.hpp"
+#include "persist/RecordStart.hpp"
 
 #include <cmath>
 #include <iomanip>
@@ -11,6 +12,7 @@ namespace {
 
 // Stored in the save record.
 constexpr float RecordVersion = 0.1f;
+const char* const RecordHeader = "BankAccount";
 
 // A price computed from a broken table must not turn the balance into a
 // value that can no longer be saved and read back.
@@ -51,25 +53,13 @@ std::string BankAccount::getBalanceText() const {
 }
 
 bool BankAccount::save(std::ostream& out) const {
-    out << "BankAccount " << RecordVersion << ' ' << GameParams::Save::Exact<double>{balance};
+    out << RecordHeader << ' ' << RecordVersion << ' ' << GameParams::Save::Exact<double>{balance};
     return !out.fail();
 }
 
 bool BankAccount::load(std::istream& in) {
-    std::string header;
-    if (!(in >> header)) {
-        return false;
-    }
-    if (header != "BankAccount") {
-        std::cout << "BankAccount::load() - Header ungueltig!" << std::endl;
-        return false;
-    }
-    float version = 0.0f;
-    if (!(in >> version)) {
-        return false;
-    }
-    if (version != RecordVersion) {
-        std::cout << "BankAccount::load() - Version nicht unterstuetzt!" << std::endl;
+    if (!GameParams::Load::RecordStart(in, "BankAccount::load()", RecordHeader, RecordVersion,
+                                       GameParams::Load::OtherVersion::Refuse)) {
         return false;
     }
     double loaded = 0.0;

@@ -2,6 +2,7 @@
 
 #include "params/Seasons.hpp"
 #include "persist/ExactNumber.hpp"
+#include "persist/RecordStart.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +14,7 @@ namespace {
 
 // Stored in the save record.
 constexpr float RecordVersion = 0.1f;
+const char* const RecordHeader = "GAMETIME";
 
 constexpr unsigned MinutesPerHour = 60;
 constexpr double MinuteTolerance = 1e-6;
@@ -116,28 +118,16 @@ std::string GameTime::getInfoText() const {
 
 bool GameTime::save(std::ostream& out) const {
     using GameParams::Save::Exact;
-    out << "GAMETIME " << RecordVersion << ' ' << speedLevel << ' ' << Exact<float>{total} << ' '
-        << dayStartHour << ' ' << dayEndHour << ' ' << year << ' ' << season << ' ' << day << ' '
-        << hour << ' ' << minute << ' ' << Exact<float>{remainder};
+    out << RecordHeader << ' ' << RecordVersion << ' ' << speedLevel << ' ' << Exact<float>{total}
+        << ' ' << dayStartHour << ' ' << dayEndHour << ' ' << year << ' ' << season << ' ' << day
+        << ' ' << hour << ' ' << minute << ' ' << Exact<float>{remainder};
     return !out.fail();
 }
 
 bool GameTime::load(std::istream& in) {
     GameTime loaded = *this;
-    std::string header;
-    if (!(in >> header)) {
-        return false;
-    }
-    if (header != "GAMETIME") {
-        std::cout << "GameTime::load() - Header ungueltig!" << std::endl;
-        return false;
-    }
-    float version = 0.0f;
-    if (!(in >> version)) {
-        return false;
-    }
-    if (version != RecordVersion) {
-        std::cout << "GameTime::load() - Version nicht unterstuetzt!" << std::endl;
+    if (!GameParams::Load::RecordStart(in, "GameTime::load()", RecordHeader, RecordVersion,
+                                       GameParams::Load::OtherVersion::Refuse)) {
         return false;
     }
     if (!(in >> loaded.speedLevel >> loaded.total >> loaded.dayStartHour >> loaded.dayEndHour >>

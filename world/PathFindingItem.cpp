@@ -4,6 +4,7 @@
 #include "actors/GameObject.hpp"
 #include "params/ItemTypes.hpp"
 #include "persist/Codecs.hpp"
+#include "persist/RecordStart.hpp"
 
 #include <cstdint>
 #include <iostream>
@@ -109,20 +110,9 @@ bool PathFindingItem::save(std::ostream& out) const {
 }
 
 bool PathFindingItem::load(std::istream& in) {
-    std::string header;
-    if (!(in >> header)) {
+    if (!GameParams::Load::RecordStart(in, "PathFindingItem::load()", RecordHeader, RecordVersion,
+                                       GameParams::Load::OtherVersion::ReadOn)) {
         return false;
-    }
-    if (header != RecordHeader) {
-        Report("Header ungueltig!");
-        return false;
-    }
-    float version = 0.f;
-    if (!(in >> version)) {
-        return false;
-    }
-    if (version != RecordVersion) {
-        Report("Version nicht unterstuetzt!");
     }
     int employeeId = -1;
     if (!(in >> employeeId)) {

@@ -2,6 +2,7 @@
 
 #include "params/ItemTypes.hpp"
 #include "persist/Codecs.hpp"
+#include "persist/RecordStart.hpp"
 
 #include <cstdint>
 #include <iostream>
@@ -31,20 +32,9 @@ bool Zone::save(std::ostream& out) const {
 
 bool Zone::load(std::istream& in, sf::Texture* atlas, Level* owner, const sf::Font* font) {
     storedItems.clear();
-    std::string header;
-    if (!(in >> header)) {
+    if (!GameParams::Load::RecordStart(in, "Zone::load()", RecordHeader, RecordVersion,
+                                       GameParams::Load::OtherVersion::ReadOn)) {
         return false;
-    }
-    if (header != RecordHeader) {
-        Report("Header ungueltig!");
-        return false;
-    }
-    float version = 0.f;
-    if (!(in >> version)) {
-        return false;
-    }
-    if (version != RecordVersion) {
-        Report("Version nicht unterstuetzt!");
     }
     std::int32_t loadedType = 0;
     if (!(in >> loadedType)) {

@@ -220,9 +220,13 @@ void Level::clear() {
 }
 
 void Level::update(float dt) {
+    // Unless whoever loaded the file has filled the pool already, as the
+    // constructor does.
     if (applicantsAfterLoad) {
         applicantsAfterLoad = false;
-        applicantPool.fill();
+        if (applicantPool.size() == 0) {
+            applicantPool.fill();
+        }
     }
     updateMetaZones();
     if (dt <= 0.f) {

@@ -214,6 +214,11 @@ TEST(LevelSaveFile, ALoadedGameHasAFullApplicantPool) {
     ASSERT_TRUE(loaded.level->loadKeepingCurrent("savefile_applicants"));
     loaded.level->update(0.f);
     EXPECT_EQ(ApplicantPool::Size, loaded.level->getApplicantPool().size());
+    // Filled by whoever loaded the file, as the runner does: not filled twice.
+    ASSERT_TRUE(loaded.load("savefile_applicants"));
+    loaded.level->getApplicantPool().fill();
+    loaded.level->update(0.f);
+    EXPECT_EQ(ApplicantPool::Size, loaded.level->getApplicantPool().size());
     // A failed load keeps the running game's applicants as they were.
     loaded.level->hireApplicant(0);
     EXPECT_FALSE(loaded.level->loadKeepingCurrent("savefile_applicants_missing"));

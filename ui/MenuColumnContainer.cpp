@@ -87,19 +87,8 @@ void MenuColumnContainer::update() {
     layoutValid = true;
 }
 
-void MenuColumnContainer::setSize(float newWidth, float newHeight) {
-    width = newWidth;
-    height = newHeight;
-    update();
-}
-
 void MenuColumnContainer::setColumnPadding(float padding) {
     columnPadding = padding;
-    layoutValid = false;
-}
-
-void MenuColumnContainer::setSpacing(float newSpacing) {
-    spacing = newSpacing;
     layoutValid = false;
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "ui/MenuElementContainer.hpp"
+#include "ui/MenuBoxContainer.hpp"
 
 #include <memory>
 #include <vector>
 
 // Splits its width into weighted columns and stacks elements in each,
 // stretched to the column's width.
-class MenuColumnContainer : public virtual MenuElementContainer {
+class MenuColumnContainer : public MenuBoxContainer {
 public:
     explicit MenuColumnContainer(MenuElement* parent = nullptr);
 
@@ -27,22 +27,13 @@ public:
     // Runs on every call.
     void update() override;
 
-    sf::Vector2f getSize() const override { return sf::Vector2f(width, height); }
-    void setSize(float newWidth, float newHeight) override;
-    void setVisible(bool isVisible) override { visible = isVisible; }
-    bool isVisible() const override { return visible; }
     void setColumnPadding(float padding);
-    void setSpacing(float newSpacing);
 
 protected:
     void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
 
 private:
-    bool visible = true;
-    float width = 0.f;
-    float height = 0.f;
     float columnPadding = 5.f;
-    float spacing = 10.f;
     std::vector<std::vector<std::unique_ptr<MenuElement>>> columns;
     std::vector<int> columnWeights;
     // Derived by update().

@@ -53,17 +53,6 @@ void MenuRowContainer::update() {
     layoutValid = true;
 }
 
-void MenuRowContainer::setSize(float newWidth, float newHeight) {
-    width = newWidth;
-    height = newHeight;
-    update();
-}
-
-void MenuRowContainer::setSpacing(float newSpacing) {
-    spacing = newSpacing;
-    layoutValid = false;
-}
-
 void MenuRowContainer::draw(sf::RenderTarget& target, sf::RenderStates states) const {
     if (!visible || !layoutValid)
         return;

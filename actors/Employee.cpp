@@ -66,6 +66,12 @@ void Employee::ResetIds() {
     maxId = 0;
 }
 
+void Employee::KeepIdsAboveRegistered() {
+    if (!registry.empty() && registry.rbegin()->first >= maxId) {
+        maxId = registry.rbegin()->first + 1;
+    }
+}
+
 void Employee::drawLooks() {
     gender = GameParams::Random() % 2 == 1;
     firstName = GameParams::Texts::GetFirstName(gender ? 1 : 0);

@@ -52,6 +52,9 @@ public:
     // level that has just destroyed all of its employees.
     static void ResetIds();
     static int GetMaxId() { return maxId; }
+    // Raises the counter above every registered id, so that no new one is
+    // given twice after a file whose records carried an out-of-step counter.
+    static void KeepIdsAboveRegistered();
 
     // Puts a hired applicant on a cell of the level.
     void attachToLevel(Level* owner, int column, int row);

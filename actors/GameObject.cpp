@@ -96,6 +96,12 @@ void GameObject::ResetIds() {
     maxId = 0;
 }
 
+void GameObject::KeepIdsAboveRegistered() {
+    if (!registry.empty() && registry.rbegin()->first >= maxId) {
+        maxId = registry.rbegin()->first + 1;
+    }
+}
+
 void GameObject::init(sf::Texture* atlas, Level* owner, GameObject* partnerObject,
                       GameObjectType type, int column, int row, float rotation) {
     level = owner;

@@ -124,6 +124,9 @@ public:
     // that has just destroyed all of its objects.
     static void ResetIds();
     static int GetMaxId() { return maxId; }
+    // Raises the counter above every registered id, so that no new one is
+    // given twice after a file whose records carried an out-of-step counter.
+    static void KeepIdsAboveRegistered();
 
 private:
     void computeUsage(int column, int row, float rotation);

@@ -93,6 +93,12 @@ void Level::rebuildAfterLoad() {
         }
     }
     activeTruck = truckLogistics.getCurrentTruck();
+    // Each record carries its class's counter and the last one read sets it;
+    // a file whose counters disagree must not make a new id collide with a
+    // loaded one.
+    Employee::KeepIdsAboveRegistered();
+    GameObject::KeepIdsAboveRegistered();
+    MetaZone::KeepIdsAboveRegistered();
 }
 
 bool Level::restoreDoors() {

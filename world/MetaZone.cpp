@@ -29,6 +29,12 @@ void MetaZone::ResetIds() {
     maxId = 0;
 }
 
+void MetaZone::KeepIdsAboveRegistered() {
+    if (!registry.empty() && registry.rbegin()->first >= maxId) {
+        maxId = registry.rbegin()->first + 1;
+    }
+}
+
 void MetaZone::registerId() {
     registry[id] = this;
 }

@@ -36,6 +36,9 @@ public:
 
     static MetaZone* GetById(int id);
     static int GetMaxId() { return maxId; }
+    // Raises the counter above every registered id, so that no new one is
+    // given twice after a file whose records carried an out-of-step counter.
+    static void KeepIdsAboveRegistered();
     // Forgets every registered room and restarts the ids at 0; for a level
     // that has just destroyed all of its rooms.
     static void ResetIds();

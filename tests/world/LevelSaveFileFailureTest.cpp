@@ -1,6 +1,7 @@
 #include "SaveFileTestSupport.hpp"
 
 #include "../params/CoutCapture.hpp"
+#include "world/MetaZone.hpp"
 
 #include <gtest/gtest.h>
 
@@ -268,4 +269,45 @@ TEST(LevelSaveFileFailure, LoadKeepingCurrentTakesAGoodFile) {
     EXPECT_TRUE(game.level->loadKeepingCurrent("savefile_good"));
     EXPECT_EQ(expected, game.content());
     std::remove("savefile_good");
+}
+
+namespace {
+
+// Rewrites the class counter of every record "<header> <version> <counter> <id>"
+// to id + 1, as a file edited by hand might carry it.
+std::string CountersJustAboveOwnIds(std::string text, const std::string& headerAndVersion) {
+    std::size_t at = 0;
+    while ((at = text.find(headerAndVersion, at)) != std::string::npos) {
+        const std::size_t counterStart = at + headerAndVersion.size();
+        std::istringstream fields(text.substr(counterStart, 40));
+        int counter = 0;
+        int id = 0;
+        fields >> counter >> id;
+        const std::string original = std::to_string(counter);
+        text.replace(counterStart, original.size(), std::to_string(id + 1));
+        at = counterStart;
+    }
+    return text;
+}
+
+} // namespace
+
+TEST(LevelSaveFileFailure, CountersBehindLoadedIdsAreRaisedAboveThem) {
+    TestGame game;
+    SaveFileTest::BuildBusyFactory(*game.level);
+    ASSERT_GE(game.level->getGameObjects().size(), 2u);
+    ASSERT_GE(game.level->getMetaZones().size(), 2u);
+    const std::string edited = CountersJustAboveOwnIds(
+        CountersJustAboveOwnIds(game.content(), "GAMEOBJECT 0.2 "), "METAZONE 0.1 ");
+
+    TestGame target;
+    bool loaded = false;
+    LoadPrinting(target, edited, loaded);
+    ASSERT_TRUE(loaded);
+    for (const auto& object : target.level->getGameObjects()) {
+        EXPECT_LT(object->getId(), GameObject::GetMaxId());
+    }
+    for (const auto& room : target.level->getMetaZones()) {
+        EXPECT_LT(room->getId(), MetaZone::GetMaxId());
+    }
 }

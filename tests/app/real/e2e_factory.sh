@@ -119,7 +119,14 @@ xs_expect_exit_status 0 30
 # --- The save file, read by the headless runner ---------------------------
 SAVE_FILE="$XS_WORK/game/save/$SAVE_NAME"
 [ -s "$SAVE_FILE" ] || xs_fail "no save file $SAVE_FILE"
-run_sim() { (cd "$XS_WORK/game" && "$BUILD/ostravel-sim" --seed 1 "$@"); }
+# Fails the test keeping the save file beside the screenshots.
+save_fail() {
+    local keep=${XS_ARTEFACTS:-$PWD/real-artefacts/$XS_NAME}
+    mkdir -p "$keep" && cp "$SAVE_FILE" "$keep/"
+    xs_fail "$@"
+}
+# Its messages go with the report, so a failure says what went wrong.
+run_sim() { (cd "$XS_WORK/game" && "$BUILD/ostravel-sim" --seed 1 "$@" 2>&1); }
 report=$(run_sim --load "save/$SAVE_NAME" - <<EOF
 expect employees == 2
 expect rooms == 1
@@ -128,7 +135,7 @@ expect doors == 1
 expect objects == 1
 expect deliveries_pending == 5
 EOF
-) || xs_fail "the save does not hold what was done: $report"
+) || save_fail "the save does not hold what was done: $report"
 key_of() { echo "$2" | sed -n "s/^$1=//p"; }
 # The same building bought by the runner in a new game gives what the room
 # cost; the order took five times the steel price the save still shows.
@@ -149,7 +156,7 @@ steel=$(key_of market.buy.steel "$report")
 after_building=$(key_of balance "$built")
 awk -v b="$balance" -v s="$steel" -v a="$after_building" \
     'BEGIN { d = a - 5 * s - b; exit !(d < 0.005 && d > -0.005) }' ||
-    xs_fail "balance $balance in the save; the room leaves $after_building and five steel cost 5 x $steel"
+    save_fail "balance $balance in the save; the room leaves $after_building and five steel cost 5 x $steel"
 xs_log "save holds 2 employees, the enclosed room, 5 steel on order, balance $balance"
 
 # --- Second session: load through the dialog, see the room ----------------

@@ -49,7 +49,7 @@ keep() {
         -define png:compression-level=9 "$here/img/$out.png"
 }
 
-# A new game has applicants waiting; a loaded one gets them as time passes.
+# The labour market of the new game, before the factory is loaded.
 dialog labour 260 202
 
 # Main menu, "Spielstand laden", the one save, load, close the main menu.

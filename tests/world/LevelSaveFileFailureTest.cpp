@@ -37,10 +37,13 @@ std::string ReplaceFirst(std::string text, const std::string& from, const std::s
 
 // Loads the content from a file and returns what the load printed.
 std::string LoadPrinting(TestGame& game, const std::string& content, bool& loaded) {
-    WriteFile("savefile_broken", content);
+    // ctest runs the tests of this file side by side in one folder.
+    const std::string path = std::string("savefile_broken_") +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    WriteFile(path, content);
     CoutCapture capture;
-    loaded = game.load("savefile_broken");
-    std::remove("savefile_broken");
+    loaded = game.load(path);
+    std::remove(path.c_str());
     return capture.text();
 }
 

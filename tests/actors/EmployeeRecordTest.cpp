@@ -72,6 +72,19 @@ protected:
         EXPECT_FALSE(Load(into, text)) << text;
         return printed.text();
     }
+
+    // Leaves the employee carrying a unit of glass from a storage cell beside it.
+    void PickUpGlassFromTheNextCell() {
+        ASSERT_TRUE(level->setZone(ZoneStorage, Column + 1, Row));
+        ASSERT_TRUE(level->storeItem(std::make_unique<Item>(nullptr, ItemGlass)));
+        unsigned one = 1;
+        ASSERT_TRUE(level->getZoneAt(Column + 1, Row)->setItemInRetrieval(ItemGlass, one));
+        employee->receiveTasks(
+            {MakeTask(TaskPickUp, Column + 1, Row, Level::ZoneMarker, Column + 1, Row, ItemGlass),
+             MakeTask(TaskWalk, Column, Row + 1)});
+        employee->handleCurrentTask(0.001f);
+        ASSERT_TRUE(employee->isCarrying());
+    }
 };
 
 } // namespace
@@ -103,15 +116,7 @@ TEST_F(EmployeeRecordTest, ASavedEmployeeLoadsBackToTheSameRecord) {
 }
 
 TEST_F(EmployeeRecordTest, ACarriedItemTravelsWithTheRecord) {
-    ASSERT_TRUE(level->setZone(ZoneStorage, Column + 1, Row));
-    ASSERT_TRUE(level->storeItem(std::make_unique<Item>(nullptr, ItemGlass)));
-    unsigned one = 1;
-    ASSERT_TRUE(level->getZoneAt(Column + 1, Row)->setItemInRetrieval(ItemGlass, one));
-    employee->receiveTasks(
-        {MakeTask(TaskPickUp, Column + 1, Row, Level::ZoneMarker, Column + 1, Row, ItemGlass),
-         MakeTask(TaskWalk, Column, Row + 1)});
-    employee->handleCurrentTask(0.001f);
-    ASSERT_TRUE(employee->isCarrying());
+    ASSERT_NO_FATAL_FAILURE(PickUpGlassFromTheNextCell());
 
     const std::string text = Saved(*employee);
     Employee loaded(level.get());
@@ -185,15 +190,7 @@ TEST_F(EmployeeRecordTest, EachDamagedFieldFailsWithItsMessage) {
 }
 
 TEST_F(EmployeeRecordTest, CarryingNothingIsRefused) {
-    ASSERT_TRUE(level->setZone(ZoneStorage, Column + 1, Row));
-    ASSERT_TRUE(level->storeItem(std::make_unique<Item>(nullptr, ItemGlass)));
-    unsigned one = 1;
-    ASSERT_TRUE(level->getZoneAt(Column + 1, Row)->setItemInRetrieval(ItemGlass, one));
-    employee->receiveTasks(
-        {MakeTask(TaskPickUp, Column + 1, Row, Level::ZoneMarker, Column + 1, Row, ItemGlass),
-         MakeTask(TaskWalk, Column, Row + 1)});
-    employee->handleCurrentTask(0.001f);
-    ASSERT_TRUE(employee->isCarrying());
+    ASSERT_NO_FATAL_FAILURE(PickUpGlassFromTheNextCell());
     const std::string text = SavedWithTail({"0", "-1", "-1", "-1", "-1"});
     EXPECT_NE(LoadFails(text).find("Employee::load() - carriedAmount ungueltig!"),
               std::string::npos);

@@ -24,6 +24,9 @@ check 2 "dismiss"
 check 0 "expect employees == 0"
 check 2 "expect balance ~ 1"
 check 0 "expect unknown_key == 0"
+check 0 $'money 1000.5\nmoney -0.5\nexpect balance == 21000.00'
+check 2 "money"
+check 2 "money lots"
 "$sim" --frame-minutes 0 >/dev/null 2>&1
 [ $? -eq 2 ] || { echo "--frame-minutes 0 was accepted"; status=1; }
 exit $status

@@ -85,6 +85,8 @@ int Runner::runLine(const Line& line) {
         return commandBuy(line);
     if (command == "sell")
         return commandSell(line);
+    if (command == "money")
+        return commandMoney(line);
     if (command == "expect")
         return commandExpect(line);
     if (command == "save")

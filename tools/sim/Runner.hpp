@@ -63,6 +63,9 @@ private:
     // The order and sell dialogs (RunnerTrade.cpp).
     int commandBuy(const Line& line);
     int commandSell(const Line& line);
+    // Books money straight into the account: scenarios and benchmarks that
+    // build big factories would run out of money first. No game feature.
+    int commandMoney(const Line& line);
     // Save files (RunnerSaveFile.cpp).
     int commandSave(const Line& line);
     int commandLoad(const Line& line);

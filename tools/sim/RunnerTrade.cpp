@@ -49,3 +49,15 @@ int Runner::commandSell(const Line& line) {
         refuse(line);
     return SimOk;
 }
+
+int Runner::commandMoney(const Line& line) {
+    double amount = 0.0;
+    if (!hasWords(line, 2, 2) || !readNumber(line, 1, amount) || !std::isfinite(amount))
+        return fail(line, "usage: money AMOUNT");
+    BankAccount& account = level->getBankAccount();
+    if (amount >= 0.0)
+        account.bookIncome(amount);
+    else
+        account.bookExpense(-amount);
+    return SimOk;
+}

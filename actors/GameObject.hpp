@@ -135,6 +135,8 @@ private:
     std::size_t presentCount(ItemType type) const;
     std::size_t announcedCount(ItemType type) const;
     bool startProduction();
+    // After a change of recipe: ingredients it does not use become output.
+    void setAsideUnusedIngredients();
     void finishProduction();
     void addToTransportList();
     void removeFromTransportList();

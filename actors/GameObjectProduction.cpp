@@ -36,9 +36,32 @@ bool GameObject::setRecipe(ItemType number) {
     currentRecipe = GameParams::GetRecipe(number);
     productionActive = false;
     currentProductionDuration = 0.f;
+    setAsideUnusedIngredients();
     rebuildProductIcon();
     rebuildProgressBar();
     return true;
+}
+
+void GameObject::setAsideUnusedIngredients() {
+    // What the new recipe needs stays; the rest waits at the bench like
+    // finished output, so that carriers take it back to storage.
+    bool setAside = false;
+    for (auto entry = ingredientInput.begin(); entry != ingredientInput.end();) {
+        const auto needed = currentRecipe.ingredients.find(entry->first);
+        const std::size_t keep = needed == currentRecipe.ingredients.end() ? 0 : needed->second;
+        auto& items = entry->second;
+        if (items.size() > keep) {
+            auto& output = producedItemOutput[entry->first];
+            const auto firstSurplus = items.begin() + static_cast<std::ptrdiff_t>(keep);
+            std::move(firstSurplus, items.end(), std::back_inserter(output));
+            items.erase(firstSurplus, items.end());
+            setAside = true;
+        }
+        entry = items.empty() ? ingredientInput.erase(entry) : std::next(entry);
+    }
+    if (setAside) {
+        addToTransportList();
+    }
 }
 
 std::size_t GameObject::presentCount(ItemType type) const {

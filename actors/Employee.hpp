@@ -62,6 +62,10 @@ public:
     // the bookings of its remaining tasks, its tile, the object it uses and
     // the carried goods (to storage, or destroyed when there is no room).
     void leaveLevel();
+    // Gives up the whole task list, as when the way ahead is cut: the bookings
+    // of the tasks left are undone; a driver's units go back where they came
+    // from, a worker's to storage, or stay in hand for the dispatch to place.
+    void giveUpChain();
     // Drops every reference to an object that is being removed from the level.
     void forgetObject(const GameObject* object);
 
@@ -148,7 +152,10 @@ private:
     // Hands the whole list to the level to undo its bookings and keeps only
     // the front task, which the loop then finishes.
     void abandonTasks();
-    void dropCarriedItem();
+    // Puts the carried units where they belong (storage, or for a driver
+    // back to the truck's order or to goods-out); false when a worker's unit
+    // finds no place, which then stays in hand.
+    bool putDownCarriedUnits();
 
     static int maxId;
     static std::map<int, Employee*> registry;

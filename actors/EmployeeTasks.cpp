@@ -11,14 +11,6 @@
 #include <iostream>
 #include <iterator>
 
-namespace {
-
-bool isRealItemType(ItemType type) {
-    return type != ItemNone && type != static_cast<ItemType>(-1);
-}
-
-} // namespace
-
 void Employee::receiveTasks(std::vector<Task> newTasks) {
     if (!newTasks.empty() && newTasks.back().getTask() == TaskPickUp) {
         std::cout << "Employee::receiveTasks() - Letzter Task in übergebenem Vector ist: "
@@ -149,6 +141,12 @@ bool Employee::handleTaskPickUp(const Task& task) {
     if (level == nullptr) {
         return true;
     }
+    if (carriedItem) {
+        // Two loads at once cannot be carried: this job is given up, and the
+        // unit in hand is taken where it belongs first.
+        abandonTasks();
+        return true;
+    }
     const sf::Vector2i at = task.getObjectPos();
     std::unique_ptr<Item> item =
         level->pickUpItem(task.getObjectType(), task.getCorrespondingItem(), at.x, at.y);
@@ -156,18 +154,15 @@ bool Employee::handleTaskPickUp(const Task& task) {
         abandonTasks();
         return true;
     }
-    if (carriedItem) {
-        // Two loads at once cannot be carried: the first goes back to storage.
-        dropCarriedItem();
-    }
     carrying = true;
     carriedItem = std::move(item);
     carriedAmount = 1;
-    // The driver takes everything at once; one item stands for all units. At
-    // the truck it takes one unit a trip: a place in goods-in takes one item
-    // per delivery, and the units beyond it would be lost on the way.
+    // The driver loads everything a goods-out place holds at once; one item
+    // stands for all units. At the truck it takes one unit a trip: a place in
+    // goods-in takes one item per delivery.
     if (kind == KindTruckDriver && task.getObjectType() != Level::TruckMarker) {
-        while (level->pickUpItem(task.getObjectType(), task.getCorrespondingItem(), at.x, at.y)) {
+        while (level->pickUpFurtherItem(task.getObjectType(), task.getCorrespondingItem(), at.x,
+                                        at.y)) {
             ++carriedAmount;
         }
     }
@@ -182,20 +177,21 @@ bool Employee::handleTaskDeliver(const Task& task) {
         const sf::Vector2i at = task.getObjectPos();
         // The item stands for every unit carried; read before it changes hands.
         const ItemType carriedType = carriedItem->getType();
-        const bool delivered =
-            level->deliverCarriedItem(task.getObjectType(), carriedItem, at.x, at.y);
-        if (!delivered) {
-            dropCarriedItem();
-            abandonTasks();
+        const bool toTruck = task.getObjectType() == Level::TruckMarker;
+        if (!level->deliverCarriedItem(task.getObjectType(), carriedItem, at.x, at.y)) {
             std::cout << "Employee::handleTaskDeliver() - Schwerer Fehler! Deliver Item To "
                          "Storage fehlgeschlagen! Darf hier nur in Ausnahmefällen passieren!!!"
                       << std::endl;
+            giveUpChain();
+            return true;
         }
         // Only units loaded onto the truck are sold: reporting units set down
         // anywhere else would credit goods that never left.
-        if (kind == KindTruckDriver && delivered && task.getObjectType() == Level::TruckMarker) {
+        unsigned unshipped = 0;
+        if (kind == KindTruckDriver && toTruck) {
             for (unsigned unit = 1; unit < carriedAmount; ++unit) {
                 if (!level->getTruckLogistics().shipUnit(carriedType)) {
+                    unshipped = carriedAmount - unit;
                     break;
                 }
             }
@@ -203,6 +199,10 @@ bool Employee::handleTaskDeliver(const Task& task) {
         carriedItem.reset();
         carrying = false;
         carriedAmount = 0;
+        if (unshipped > 0) {
+            // More units than were sold: the rest goes back, unsold.
+            level->returnUnsoldUnits(carriedType, unshipped);
+        }
         return true;
     }
     carriedItem.reset();
@@ -212,12 +212,62 @@ bool Employee::handleTaskDeliver(const Task& task) {
     return true;
 }
 
-void Employee::dropCarriedItem() {
-    if (carriedItem && level != nullptr && isRealItemType(carriedItem->getType())) {
-        // Destroyed with the pointer when storage has no room for it.
-        level->storeItem(std::move(carriedItem));
+void Employee::giveUpChain() {
+    GameObjectType destination = ObjectNone;
+    for (const Task& task : tasks) {
+        if (task.getTask() == TaskDeliver) {
+            destination = task.getObjectType();
+            break;
+        }
+    }
+    if (level != nullptr) {
+        level->cancelTasks(tasks);
+    }
+    tasks.clear();
+    waitingForDoor = false;
+    // Back onto the cell it stands on, should it be half-way through a step.
+    placeOnCell(mapPos.x, mapPos.y);
+    stepProgress = {0.f, 0.f};
+    if (!carrying || !carriedItem || level == nullptr) {
+        return;
+    }
+    if (kind == KindTruckDriver) {
+        // A driver's units came from the truck (bound for goods-in) or from
+        // goods-out (bound for the truck); each goes back where it came from.
+        level->returnDriverUnits(carriedItem->getType(), carriedAmount,
+                                 destination == Level::TruckMarker);
+        carriedItem.reset();
+        carrying = false;
+        carriedAmount = 0;
+        return;
+    }
+    // A worker sets the unit down in storage if it can, else keeps it in
+    // hand and asks the dispatch where to take it.
+    if (level->putDownItem(carriedItem)) {
+        carrying = false;
+        carriedAmount = 0;
+    }
+}
+
+bool Employee::putDownCarriedUnits() {
+    if (!carrying || !carriedItem || carriedAmount == 0) {
+        carriedItem.reset();
+        carrying = false;
+        carriedAmount = 0;
+        return true;
+    }
+    if (level == nullptr) {
+        return false;
+    }
+    if (kind == KindTruckDriver) {
+        level->returnDriverUnits(carriedItem->getType(), carriedAmount, false);
+    } else if (!level->putDownItem(carriedItem)) {
+        return false;
     }
     carriedItem.reset();
+    carrying = false;
+    carriedAmount = 0;
+    return true;
 }
 
 void Employee::leaveLevel() {
@@ -230,9 +280,9 @@ void Employee::leaveLevel() {
         level->releaseTile(mapPos.x, mapPos.y);
         occupyingTile = false;
     }
-    dropCarriedItem();
-    carrying = false;
-    carriedAmount = 0;
+    // The level lets no worker go whose unit finds no place, so this puts
+    // everything down.
+    putDownCarriedUnits();
     currentObjectUsed = nullptr;
     lastObjectUsed = nullptr;
 }

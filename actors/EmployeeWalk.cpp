@@ -45,6 +45,13 @@ bool Employee::handleTaskWalk(float& dt, const Task& task) {
     const sf::Vector2i to = task.getDestination();
     const int dx = to.x - from.x;
     const int dy = to.y - from.y;
+    if ((dx != 0 || dy != 0) && level != nullptr && !level->isPassable(to.x, to.y)) {
+        // Built over since the path was planned: the way is cut. The chain
+        // is given up and the employee asks for work again from where it
+        // stands, so a way around is found as usual.
+        giveUpChain();
+        return true;
+    }
     if (dx != 0 || dy != 0) {
         // The eight directions come out exact: 45-degree multiples.
         setFacing(std::round(facingOf(sign(dx), sign(dy))));

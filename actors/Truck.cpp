@@ -113,6 +113,7 @@ void Truck::update(float dt) {
             driver->requestWorkIfIdle(dt);
             driver->handleCurrentTask(dt);
         }
+        watchProgress(dt);
         return;
     }
     if (!approachWaypoints.empty()) {
@@ -148,9 +149,33 @@ void Truck::approach(float dt) {
     turnTyres(dt);
 }
 
+void Truck::watchProgress(float dt) {
+    if (!parked || logistics == nullptr) {
+        return;
+    }
+    const std::size_t pending = logistics->unitsPending();
+    if (pending < fewestUnitsPending) {
+        fewestUnitsPending = pending;
+        minutesWithoutProgress = 0.f;
+        return;
+    }
+    minutesWithoutProgress += dt;
+    if (minutesWithoutProgress < MaxMinutesWithoutProgress) {
+        return;
+    }
+    // The driver's job is given up with its units put back, and the truck
+    // drives off; what it could not bring or fetch waits for a later one.
+    if (driver) {
+        driver->giveUpChain();
+    }
+    parked = false;
+}
+
 void Truck::park() {
     currentSpeed = 0.f;
     parked = true;
+    minutesWithoutProgress = 0.f;
+    fewestUnitsPending = logistics == nullptr ? 0 : logistics->unitsPending();
     if (driver) {
         const sf::Vector2i parking = getParkingTile();
         Level* level = logistics == nullptr ? nullptr : logistics->getLevel();

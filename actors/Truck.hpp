@@ -11,6 +11,7 @@
 
 #include <array>
 #include <istream>
+#include <limits>
 #include <memory>
 #include <ostream>
 #include <queue>
@@ -70,6 +71,8 @@ private:
     void approach(float dt);
     void depart(float dt);
     void park();
+    // Counts the time the driver moves no unit; gives up when it is too long.
+    void watchProgress(float dt);
     void turnTyres(float dt);
     void moveDriverWithTruck();
     // Moves each axis by at most step towards the target, never past it.
@@ -91,6 +94,13 @@ private:
     float acceleration = 50.f;      // pixels per game minute squared
     float brakingDistance = 2000.f; // pixels
     static constexpr float MinimumBrakingSpeed = 5.f;
+    // A parked truck whose driver moves no unit for this long leaves, so that
+    // a factory that can neither take nor hand over goods holds no truck for
+    // ever. Far above the longest walk to goods-in or goods-out and back.
+    static constexpr float MaxMinutesWithoutProgress = 180.f;
+    // Not saved: a loaded truck waits its full time again.
+    std::size_t fewestUnitsPending = std::numeric_limits<std::size_t>::max();
+    float minutesWithoutProgress = 0.f;
     Waypoints approachWaypoints;
     Waypoints departureWaypoints;
 };

@@ -27,6 +27,43 @@ ItemType TruckLogistics::peekDeliveryItem() const {
     return deliveryItems.empty() ? ItemNone : deliveryItems.front();
 }
 
+bool TruckLogistics::takeDeliveryItem(ItemType type) {
+    std::queue<ItemType> rest;
+    bool taken = false;
+    while (!deliveryItems.empty()) {
+        if (!taken && deliveryItems.front() == type) {
+            taken = true;
+        } else {
+            rest.push(deliveryItems.front());
+        }
+        deliveryItems.pop();
+    }
+    deliveryItems.swap(rest);
+    return taken;
+}
+
+std::vector<ItemType> TruckLogistics::deliveryTypesInOrder() const {
+    std::vector<ItemType> types;
+    std::queue<ItemType> order = deliveryItems;
+    while (!order.empty()) {
+        if (std::find(types.begin(), types.end(), order.front()) == types.end()) {
+            types.push_back(order.front());
+        }
+        order.pop();
+    }
+    return types;
+}
+
+void TruckLogistics::returnDelivery(ItemType type) {
+    std::queue<ItemType> order;
+    order.push(type);
+    while (!deliveryItems.empty()) {
+        order.push(deliveryItems.front());
+        deliveryItems.pop();
+    }
+    deliveryItems.swap(order);
+}
+
 void TruckLogistics::addPickUps(ItemType type, std::size_t count, float price) {
     if (count == 0) {
         return;

@@ -37,6 +37,15 @@ public:
     ItemType nextDeliveryItem();
     // The front of the deliveries, kept; ItemNone when there is none.
     ItemType peekDeliveryItem() const;
+    // Takes the first delivery of the type out of the order, wherever it is
+    // in the queue; false when none is ordered.
+    bool takeDeliveryItem(ItemType type);
+    // The ordered item types, each once, in the order they are due.
+    std::vector<ItemType> deliveryTypesInOrder() const;
+    // A unit unloaded but not delivered goes back to the front of the order.
+    void returnDelivery(ItemType type);
+    // Bought units not yet unloaded and sold units not yet loaded.
+    std::size_t unitsPending() const { return deliveryItems.size() + pickUpItems.size(); }
     // count sold units of the type, each to be credited at price when loaded.
     void addPickUps(ItemType type, std::size_t count, float price);
     // One loaded unit: credits its price and forgets it. False when no unit of

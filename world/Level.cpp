@@ -203,6 +203,8 @@ void Level::clear() {
     pathFinder.cancelSearch();
     pathFindingQueue.clear();
     currentEmployeeTasks.clear();
+    unreachableTargets.forgetAll();
+    dispatchMinutes = 0.f;
     storeableItemAmounts.clear();
     storedItems.clear();
     itemsNeedingShippingPreparation.clear();
@@ -232,6 +234,7 @@ void Level::update(float dt) {
     if (dt <= 0.f) {
         return;
     }
+    dispatchMinutes += dt;
     stockMarket.update(dt, minutesOn(getGameTime()));
     applicantPool.update(dt);
     truckLogistics.update(dt);

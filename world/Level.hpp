@@ -11,6 +11,7 @@
 #include "world/PathFindingItem.hpp"
 #include "world/PathGrid.hpp"
 #include "world/Tile.hpp"
+#include "world/UnreachableTargets.hpp"
 
 #include <SFML/Graphics/Drawable.hpp>
 #include <SFML/Graphics/RenderStates.hpp>
@@ -166,6 +167,17 @@ public:
     // On success the place owns the item; on failure the caller keeps it.
     bool deliverCarriedItem(GameObjectType placeMarker, std::unique_ptr<Item>& item, int column,
                             int row);
+    // The driver loads a whole place: books and takes one more unit there.
+    bool pickUpFurtherItem(GameObjectType placeMarker, ItemType itemType, int column, int row);
+    // Units in hand that cannot go where they were bound (LevelCarriedUnits.cpp).
+    // A worker's unit goes to storage, else goods-in; on success the place owns it.
+    bool putDownItem(std::unique_ptr<Item>& item);
+    bool canPutDown(ItemType type) const;
+    // A driver's units: bought ones back into the truck's order, sold ones back
+    // to goods-out or storage to be shipped again.
+    void returnDriverUnits(ItemType type, unsigned amount, bool sold);
+    // Units loaded beyond what was sold: back to storage or goods-in.
+    void returnUnsoldUnits(ItemType type, unsigned amount);
     // A finished task: what a usage task held at the employee's cell goes.
     void cancelTask(const Task& task, int column, int row);
     // Undoes the bookings of a chain an employee gives up.
@@ -180,8 +192,15 @@ public:
     // Fills the four lists of the request with the places that serve the
     // need; for the work need in the order of the priorities. Empty lists
     // when nothing serves it.
+    // firstPass skips the priority entries before it (a first kind of work
+    // whose every job failed gives way to the next).
     void findTargets(NeedType need, const std::vector<TaskType>& priorities, int employeeKind,
-                     PathFindingItem& request);
+                     PathFindingItem& request, std::size_t firstPass = 0);
+    // Which task kinds a work priority entry lets an employee do.
+    static bool priorityAdmits(TaskType entry, TaskType kind);
+    // The first ordered item the driver can unload into goods-in; ItemNone
+    // when no goods-in place can take any, or the way there is known cut.
+    ItemType nextDeliveryToUnload() const;
     // Candidate places for one task kind (see the .cpp for the rules).
     struct Candidate {
         Vec2i cell;
@@ -226,6 +245,11 @@ public:
     // Tells the drawing that a cell's sprite or its visibility changed, so
     // the batched ground and zones are gathered again.
     void cellsChanged() { ++cellRevision; }
+    // A tile, zone or object changed: ways may open or close, so carrying
+    // jobs given up as unreachable are tried again.
+    void mapChanged() { unreachableTargets.forgetAll(); }
+    // Whether an employee may step onto the cell now.
+    bool isPassable(int column, int row) const { return pathFinder.getWeight(column, row) > 0.f; }
 
     // --- Building (LevelBuilding.cpp) -------------------------------------
     // x and y are the cursor's pixel position, which lies on a cell centre.
@@ -332,12 +356,21 @@ private:
                        const Candidate& target);
     bool bookCarryingChain(const PathFindingItem& item, const std::vector<Vec2i>& path,
                            const Candidate& target);
+    // Failed searches and units in hand (LevelDispatchRecovery.cpp).
+    void searchFailed(PathFindingItem& item);
+    bool retryWithNextPriority(PathFindingItem& item);
+    void rememberFailedLeg(const PathFindingItem& item);
+    bool isRememberedUnreachable(const Vec2i& cell, ItemType item,
+                                 UnreachableTargets::Leg leg) const;
+    bool requestPlaceForCarriedUnit(Employee* employee, bool& noWork);
     void appendWalkTasks(const std::vector<Vec2i>& path, NeedType need);
     void appendActionTask(TaskType type, NeedType need, GameObjectType marker, ItemType item,
                           const Vec2i& cell, int objectColumn, int objectRow);
     void handOverChain(PathFindingItem& item, const Vec2i& target, bool lockIfEmpty);
     void lockNeed(Employee* employee, NeedType need);
     bool isEnclosedRoomAt(int column, int row) const;
+    Zone* findPlaceToPutDown(ItemType type, ZoneType kind) const;
+    bool putItemInto(Zone& zone, std::unique_ptr<Item>& item);
     // Stored minus promised units of the type on the cell's zone.
     unsigned takeableAt(int column, int row, ItemType type) const;
 
@@ -395,6 +428,10 @@ private:
     // The chain assembled for the queue's front request; empty between
     // requests.
     std::vector<Task> currentEmployeeTasks;
+    // Not saved: carrying jobs whose drop-off could not be reached, and the
+    // game minutes this level has run, by which they run out.
+    UnreachableTargets unreachableTargets;
+    float dispatchMinutes = 0.f;
     std::vector<GameObject*> gameObjectsNeedingTransport;
     std::vector<GameObject*> gameObjectsNeedingSupply;
     std::map<ItemType, unsigned> storeableItemAmounts;

@@ -29,8 +29,10 @@ bool isUsageKind(TaskType type) {
     }
 }
 
+} // namespace
+
 // Which of the need's kinds a work priority entry lets the employee do.
-bool priorityAdmits(TaskType entry, TaskType kind) {
+bool Level::priorityAdmits(TaskType entry, TaskType kind) {
     // Entry 13 stands for research, which no task kind serves yet.
     constexpr int Research = 13;
     if (entry == TaskWalk) {
@@ -42,6 +44,8 @@ bool priorityAdmits(TaskType entry, TaskType kind) {
     }
     return false;
 }
+
+namespace {
 
 int urgencyOf(const Need& need) {
     if (need.getType() == NeedWork) {
@@ -93,6 +97,10 @@ bool Level::requestWork(Employee* employee, bool& noWork) {
         noWork = true;
         return false;
     }
+    if (!driver && employee->isCarrying()) {
+        // A unit in hand goes somewhere before anything else is taken on.
+        return requestPlaceForCarriedUnit(employee, noWork);
+    }
     PathFindingItem request;
     findTargets(need, employee->getTaskPriorities(), employee->getKind(), request);
     if (!request.targets.empty() && request.isConsistent()) {
@@ -113,7 +121,7 @@ bool Level::requestWork(Employee* employee, bool& noWork) {
 }
 
 void Level::findTargets(NeedType need, const std::vector<TaskType>& priorities, int employeeKind,
-                        PathFindingItem& request) {
+                        PathFindingItem& request, std::size_t firstPass) {
     clearTargets(request);
     if (employeeKind == Employee::KindTruckDriver) {
         findDriverTargets(request);
@@ -124,7 +132,7 @@ void Level::findTargets(NeedType need, const std::vector<TaskType>& priorities, 
     // pass that admits every kind.
     const bool byPriority = need == NeedWork;
     const std::size_t passes = byPriority ? priorities.size() : 1;
-    for (std::size_t pass = 0; pass < passes && request.targets.empty(); ++pass) {
+    for (std::size_t pass = firstPass; pass < passes && request.targets.empty(); ++pass) {
         for (TaskType kind : kinds) {
             if (byPriority && !priorityAdmits(priorities[pass], kind)) {
                 continue;
@@ -145,6 +153,11 @@ void Level::findTargets(NeedType need, const std::vector<TaskType>& priorities, 
                     }
                     if (onItsCell && isUsageKind(kind) &&
                         tileContainer[cellIndex(cell.x, cell.y)].isOccupied()) {
+                        continue;
+                    }
+                    if (onItsCell && kind == TaskTransport &&
+                        isRememberedUnreachable(cell, candidate.item,
+                                                UnreachableTargets::ToStorage)) {
                         continue;
                     }
                     request.targets.push_back(cell);
@@ -176,14 +189,8 @@ void Level::lockNeed(Employee* employee, NeedType need) {
 }
 
 void Level::handlePathFound(PathFindingItem& item, const std::vector<Vec2i>& path) {
-    Employee* employee = item.employee;
     if (path.empty()) {
-        lockNeed(employee, item.need);
-        currentEmployeeTasks.clear();
-        if (employee != nullptr) {
-            employee->receiveTasks({});
-        }
-        pathFindingQueue.pop_front();
+        searchFailed(item);
         return;
     }
     const Vec2i target = path.back();
@@ -228,6 +235,10 @@ void Level::handlePathFound(PathFindingItem& item, const std::vector<Vec2i>& pat
     }
     if (!built) {
         currentEmployeeTasks.clear();
+        // A first kind of work that came to nothing gives way to the next.
+        if (!previousEndedInPickUp && retryWithNextPriority(item)) {
+            return;
+        }
     }
     // An empty chain locks the need, except after a failed second leg: the
     // pick-up was possible, only its drop-off went away.

@@ -109,13 +109,20 @@ bool Level::planPickUpLeg(PathFindingItem& item, const std::vector<Vec2i>& path,
 
 bool Level::bookCarryingChain(const PathFindingItem& item, const std::vector<Vec2i>& path,
                               const Candidate& target) {
-    if (currentEmployeeTasks.empty() || currentEmployeeTasks.back().getTask() != TaskPickUp) {
+    const ItemType type = target.item;
+    // A unit still in hand from a chain given up needs a drop-off only.
+    const Item* carried = item.employee != nullptr ? item.employee->getCarriedItem() : nullptr;
+    const bool carriedAlready =
+        currentEmployeeTasks.empty() && carried != nullptr && carried->getType() == type;
+    const bool afterPickUp =
+        !currentEmployeeTasks.empty() && currentEmployeeTasks.back().getTask() == TaskPickUp;
+    if (!carriedAlready && !afterPickUp) {
         return false;
     }
-    const Task& pickUp = currentEmployeeTasks.back();
-    const GameObjectType sourceMarker = pickUp.getObjectType();
-    const sf::Vector2i source = pickUp.getObjectPos();
-    const ItemType type = target.item;
+    const GameObjectType sourceMarker =
+        afterPickUp ? currentEmployeeTasks.back().getObjectType() : ObjectNone;
+    const sf::Vector2i source =
+        afterPickUp ? currentEmployeeTasks.back().getObjectPos() : sf::Vector2i(-1, -1);
     const Vec2i cell = target.cell;
     GameObject* destination = target.object;
     const bool driver =

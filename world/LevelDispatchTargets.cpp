@@ -65,7 +65,9 @@ std::vector<Level::Candidate> Level::findCandidates(TaskType kind) {
                             continue;
                         }
                         for (const sf::Vector2i& cell : store->zonePositions()) {
-                            if (takeableAt(cell.x, cell.y, type) > 0) {
+                            if (takeableAt(cell.x, cell.y, type) > 0 &&
+                                !isRememberedUnreachable(Vec2i(cell.x, cell.y), type,
+                                                         UnreachableTargets::ToGoodsOut)) {
                                 candidates.push_back(
                                     {Vec2i(cell.x, cell.y), nullptr, ZoneMarker, type});
                             }
@@ -79,7 +81,9 @@ std::vector<Level::Candidate> Level::findCandidates(TaskType kind) {
                         continue;
                     }
                     const ItemType type = zone->getStoredType();
-                    if (takeableAt(cell.x, cell.y, type) > 0 && freeStorageFor(type) > 0) {
+                    if (takeableAt(cell.x, cell.y, type) > 0 && freeStorageFor(type) > 0 &&
+                        !isRememberedUnreachable(Vec2i(cell.x, cell.y), type,
+                                                 UnreachableTargets::ToStorage)) {
                         candidates.push_back({Vec2i(cell.x, cell.y), nullptr, ZoneMarker, type});
                     }
                 }
@@ -134,7 +138,9 @@ std::vector<Level::Candidate> Level::findCandidates(TaskType kind) {
                         continue;
                     }
                     for (const sf::Vector2i& storeCell : store->zonePositions()) {
-                        if (takeableAt(storeCell.x, storeCell.y, type) > 0) {
+                        if (takeableAt(storeCell.x, storeCell.y, type) > 0 &&
+                            !isRememberedUnreachable(Vec2i(storeCell.x, storeCell.y), type,
+                                                     UnreachableTargets::ToProducers)) {
                             candidates.push_back(
                                 {Vec2i(storeCell.x, storeCell.y), &object, ZoneMarker, type});
                         }
@@ -184,15 +190,11 @@ void Level::findDriverTargets(PathFindingItem& request) {
         return;
     }
     const sf::Vector2i parking = activeTruck->getParkingTile();
-    const ItemType unloading = truckLogistics.peekDeliveryItem();
+    // The first ordered item that goods-in can take: one that cannot be
+    // brought in does not hold up the rest, nor the loading.
+    const ItemType unloading = nextDeliveryToUnload();
     if (unloading != ItemNone) {
-        for (int index = 0; index < cellCount; ++index) {
-            if (zoneMap[index] == ZoneGoodsIn && zoneContainer[index].canStore(unloading, 1)) {
-                // One goods-in place is enough to unload at the truck.
-                addTarget(request, Vec2i(parking.x, parking.y), TaskTransport, nullptr, unloading);
-                break;
-            }
-        }
+        addTarget(request, Vec2i(parking.x, parking.y), TaskTransport, nullptr, unloading);
     }
     for (int index = 0; index < cellCount; ++index) {
         if (zoneMap[index] != ZoneGoodsOut) {
@@ -201,7 +203,8 @@ void Level::findDriverTargets(PathFindingItem& request) {
         const int column = index % width;
         const int row = index / width;
         const ItemType type = zoneContainer[index].getStoredType();
-        if (takeableAt(column, row, type) > 0) {
+        if (takeableAt(column, row, type) > 0 &&
+            !isRememberedUnreachable(Vec2i(column, row), type, UnreachableTargets::ToTruck)) {
             addTarget(request, Vec2i(column, row), TaskTransport, nullptr, type);
         }
     }

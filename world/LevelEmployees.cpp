@@ -12,6 +12,7 @@
 #include "world/Zone.hpp"
 
 #include <algorithm>
+#include <iostream>
 
 namespace {
 
@@ -67,6 +68,14 @@ bool Level::removeEmployee(std::size_t index) {
         return false;
     }
     Employee* employee = employees[index].get();
+    const Item* carried = employee->getCarriedItem();
+    if (employee->isCarrying() && carried != nullptr && !canPutDown(carried->getType())) {
+        // Letting the employee go would throw the unit away.
+        std::cout << "Level::removeEmployee() - Mitarbeiter traegt Ware, fuer die kein Platz frei "
+                     "ist!"
+                  << std::endl;
+        return false;
+    }
     dropPathRequestsOf(employee);
     employee->leaveLevel();
     employees.erase(employees.begin() + static_cast<std::ptrdiff_t>(index));
@@ -132,12 +141,10 @@ std::unique_ptr<Item> Level::pickUpItem(GameObjectType placeMarker, ItemType ite
         unsigned amount = 1;
         return object == nullptr ? nullptr : object->takeOutput(itemType, amount);
     }
-    // Goods arriving by truck come into being as they are unloaded, one unit
-    // of the order queue's front each, so the driver cannot take more than
-    // was bought.
+    // Goods arriving by truck come into being as they are unloaded, one
+    // ordered unit each, so the driver cannot take more than was bought.
     if (placeMarker == TruckMarker && activeTruck != nullptr && itemType != ItemNone &&
-        truckLogistics.peekDeliveryItem() == itemType) {
-        truckLogistics.nextDeliveryItem();
+        truckLogistics.takeDeliveryItem(itemType)) {
         auto item = std::make_unique<Item>(texture, itemType);
         item->setPosition(activeTruck->getPosition());
         return item;

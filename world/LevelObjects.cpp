@@ -12,6 +12,7 @@ bool Level::setTile(TileType type, int column, int row) {
     if (!isInMap(column, row)) {
         return false;
     }
+    mapChanged();
     tileMap[cellIndex(column, row)] = type;
     pathFinder.setWeight(column, row, GameParams::GetWalkFactor(type));
     refreshTile(column, row);
@@ -23,6 +24,7 @@ bool Level::placeObject(GameObjectType type, int column, int row, float rotation
     if (!isInMap(column, row)) {
         return false;
     }
+    mapChanged();
     gameObjectMap[cellIndex(column, row)] = type;
     std::unique_ptr<GameObject> object;
     if (type == ObjectDoor) {
@@ -45,6 +47,7 @@ bool Level::placeSurfaceObject(GameObjectType type, int column, int row, float r
     if (!isInMap(column, row)) {
         return false;
     }
+    mapChanged();
     gameObjectSurfacesMap[cellIndex(column, row)] = type;
     GameObject* base = findLastFloorObjectAt(column, row);
     if (base == nullptr) {
@@ -66,6 +69,7 @@ bool Level::removeObject(int column, int row) {
     if (!isInMap(column, row) || gameObjectMap[cellIndex(column, row)] == ObjectNone) {
         return false;
     }
+    mapChanged();
     gameObjectMap[cellIndex(column, row)] = ObjectNone;
     const sf::Vector2i cell(column, row);
     for (auto it = gameObjectContainer.begin(); it != gameObjectContainer.end();) {
@@ -88,6 +92,7 @@ bool Level::removeSurfaceObject(int column, int row) {
     if (!isInMap(column, row) || gameObjectSurfacesMap[cellIndex(column, row)] == ObjectNone) {
         return false;
     }
+    mapChanged();
     gameObjectSurfacesMap[cellIndex(column, row)] = ObjectNone;
     const sf::Vector2i cell(column, row);
     for (auto it = gameObjectSurfacesContainer.begin(); it != gameObjectSurfacesContainer.end();) {

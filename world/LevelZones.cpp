@@ -43,6 +43,7 @@ bool Level::setZone(ZoneType type, int column, int row) {
     if (!isInMap(column, row)) {
         return false;
     }
+    mapChanged();
     const int index = cellIndex(column, row);
     if (type != ZoneNone) {
         // A cell that changes straight to another zone must not stay in its old room.

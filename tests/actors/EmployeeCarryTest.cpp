@@ -22,14 +22,14 @@ protected:
     Zone& Target() { return *level->getZoneAt(TargetColumn, Row); }
 
     // Stores n steel in the source and promises them to a carrier.
-    void StockSource(unsigned n) {
+    // The dispatch promises one unit per carrying job.
+    void StockSource(unsigned n, unsigned promised = 1) {
         for (unsigned i = 0; i < n; ++i) {
             unsigned one = 1;
             ASSERT_TRUE(Source().setItemInDelivery(ItemSteel, one));
             one = 1;
             ASSERT_TRUE(Source().deliverItem(std::make_unique<Item>(nullptr, ItemSteel), one));
         }
-        unsigned promised = n;
         ASSERT_TRUE(Source().setItemInRetrieval(ItemSteel, promised));
     }
 
@@ -89,7 +89,7 @@ TEST_F(EmployeeCarryTest, AFailedPickUpUndoesTheChainsBookings) {
 }
 
 TEST_F(EmployeeCarryTest, AnAbandonedPickUpGivesThePromisedItemBack) {
-    StockSource(2);
+    StockSource(2, 2);
     const unsigned storedBefore = StoredSteel();
     std::list<Task> chain{PickUp()};
     level->cancelTasks(chain);
@@ -117,7 +117,9 @@ TEST_F(EmployeeCarryTest, DeliveringEmptyHandedUndoesTheBooking) {
     EXPECT_EQ(Target().getAmountInDelivery(), 0u);
 }
 
-TEST_F(EmployeeCarryTest, ATruckDriverTakesEveryPromisedUnitAsOneItem) {
+// The dispatch promises the driver one unit; it loads the whole place anyway,
+// instead of one unit a trip.
+TEST_F(EmployeeCarryTest, ATruckDriverTakesEveryUnitOfThePlaceAsOneItem) {
     StockSource(5);
     Employee driver(level.get(), Employee::KindTruckDriver, Column, Row);
     const std::size_t itemsBefore = Item::GetRegisteredCount();

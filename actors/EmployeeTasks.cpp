@@ -274,14 +274,13 @@ void Employee::leaveLevel() {
     if (level == nullptr) {
         return;
     }
-    level->cancelTasks(tasks);
-    tasks.clear();
+    // A driver's units go back by where they were bound; a worker's to
+    // storage, and the level lets no worker go whose unit finds no place.
+    giveUpChain();
     if (occupyingTile) {
         level->releaseTile(mapPos.x, mapPos.y);
         occupyingTile = false;
     }
-    // The level lets no worker go whose unit finds no place, so this puts
-    // everything down.
     putDownCarriedUnits();
     currentObjectUsed = nullptr;
     lastObjectUsed = nullptr;

@@ -128,7 +128,9 @@ void TruckLogistics::update(float dt) {
 }
 
 bool TruckLogistics::hasWork() const {
-    if (!deliveryItems.empty()) {
+    // Ordered goods call a truck once goods-in can take some of them: one
+    // that could unload nothing would only come and go again.
+    if (!deliveryItems.empty() && level->nextDeliveryToUnload() != ItemNone) {
         return true;
     }
     return !pickUpItems.empty() && hasPickUpsReady();

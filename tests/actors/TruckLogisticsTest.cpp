@@ -20,7 +20,12 @@ protected:
         GameParams::SetTileSizeType(SIZE128PX);
         std::srand(7);
         level = std::make_unique<Level>(nullptr, nullptr, "");
+        // Somewhere to unload: without it bought goods call no truck.
+        level->setTile(TileFloor, GoodsIn.x, GoodsIn.y);
+        level->setZone(ZoneGoodsIn, GoodsIn.x, GoodsIn.y);
     }
+
+    const sf::Vector2i GoodsIn{2, 2};
 
     TruckLogistics& logistics() { return level->getTruckLogistics(); }
     double balance() const { return level->getBankAccount().getBalance(); }
@@ -114,6 +119,14 @@ TEST_F(TruckLogisticsTest, ABoughtUnitCallsATruckAfterTheSpawnDelay) {
     EXPECT_EQ(level->getActiveTruck(), logistics().getCurrentTruck());
     EXPECT_TRUE(level->getActiveTruck()->isDriving());
     EXPECT_FLOAT_EQ(logistics().getSpawnTimer(), -1.f);
+}
+
+TEST_F(TruckLogisticsTest, BoughtGoodsWaitForAGoodsInThatCanTakeThem) {
+    level->setZone(ZoneNone, GoodsIn.x, GoodsIn.y);
+    logistics().addDelivery(ItemSteel);
+    EXPECT_EQ(runUntilTruck(120.f), -1.f);
+    level->setZone(ZoneGoodsIn, GoodsIn.x, GoodsIn.y);
+    EXPECT_GT(runUntilTruck(60.f), 0.f);
 }
 
 TEST_F(TruckLogisticsTest, SoldUnitsNotYetReadyForShippingCallNoTruck) {

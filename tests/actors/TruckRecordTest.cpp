@@ -24,6 +24,11 @@ protected:
         std::srand(3);
         level = std::make_unique<Level>(nullptr, nullptr, "");
         other = std::make_unique<Level>(nullptr, nullptr, "");
+        // Somewhere to unload: without it bought goods call no truck.
+        for (Level* each : {level.get(), other.get()}) {
+            each->setTile(TileFloor, 2, 2);
+            each->setZone(ZoneGoodsIn, 2, 2);
+        }
     }
 
     TruckLogistics& logistics() { return level->getTruckLogistics(); }

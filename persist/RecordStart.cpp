@@ -1,5 +1,6 @@
 #include "persist/RecordStart.hpp"
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 
@@ -16,6 +17,13 @@ bool Refuse(const char* owner, const char* message) {
 
 bool RecordStart(std::istream& in, const char* owner, const char* header, float version,
                  OtherVersion otherVersion) {
+    float readVersion = 0.f;
+    return RecordStart(in, owner, header, {version}, otherVersion, readVersion);
+}
+
+bool RecordStart(std::istream& in, const char* owner, const char* header,
+                 std::initializer_list<float> versions, OtherVersion otherVersion,
+                 float& readVersion) {
     std::string word;
     if (!(in >> word)) {
         return false;
@@ -23,11 +31,10 @@ bool RecordStart(std::istream& in, const char* owner, const char* header, float 
     if (word != header) {
         return Refuse(owner, "Header ungueltig!");
     }
-    float readVersion = 0.f;
     if (!(in >> readVersion)) {
         return false;
     }
-    if (readVersion != version) {
+    if (std::find(versions.begin(), versions.end(), readVersion) == versions.end()) {
         Refuse(owner, "Version nicht unterstuetzt!");
         return otherVersion == OtherVersion::ReadOn;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <istream>
 
 namespace GameParams::Load {
@@ -15,6 +16,13 @@ enum class OtherVersion { Refuse, ReadOn };
 // method, "Need::load()" for example.
 bool RecordStart(std::istream& in, const char* owner, const char* header, float version,
                  OtherVersion otherVersion);
+
+// The same for a record that still reads its older versions: versions are
+// those it knows, and readVersion is the one the stream holds, so that the
+// record can tell which fields follow.
+bool RecordStart(std::istream& in, const char* owner, const char* header,
+                 std::initializer_list<float> versions, OtherVersion otherVersion,
+                 float& readVersion);
 
 // Reads the class's id counter that a record carries: negative prints
 // "<owner> - maxId ungueltig!" and fails.

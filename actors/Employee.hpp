@@ -181,12 +181,12 @@ private:
     bool waitingForDoor = false;
     Level* level = nullptr;
     std::list<Task> tasks;
-    float walkSpeed = 1.5f;            // not saved
-    int tileSizePixels = 128;          // not saved: the active tile size
-    float skillMinimum = 0.f;          // not saved
-    float skillRange = 100.f;          // not saved
-    std::map<SkillType, float> skills; // not saved: drawn afresh
-    float mood = 100.f;                // not saved: derived from the needs
+    float walkSpeed = 1.5f;   // not saved
+    int tileSizePixels = 128; // not saved: the active tile size
+    float skillMinimum = 0.f; // not saved
+    float skillRange = 100.f; // not saved
+    std::map<SkillType, float> skills;
+    float mood = 100.f; // not saved: derived from the needs
     std::map<NeedType, Need> needs;
     Timer coffeeTimer{-1.f, 10.f};
     Timer eatingTimer{-1.f, 15.f};

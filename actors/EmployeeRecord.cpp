@@ -1,12 +1,14 @@
-// The EMPLOYEE save record. Skills, mood, walk speed and the progress of the
-// current step are not stored: a loaded employee draws new skills and starts
-// its step anew.
+// The EMPLOYEE save record. Mood (which follows from the needs), walk speed
+// and the progress of the current step are not stored: a loaded employee
+// starts its step anew. Records of version 0.1 lack the skills too; their
+// employees keep the skills drawn when they were constructed for the load.
 
 #include "actors/Employee.hpp"
 
 #include "actors/GameObject.hpp"
 #include "params/Graphics.hpp"
 #include "persist/Codecs.hpp"
+#include "persist/ExactNumber.hpp"
 #include "persist/RecordStart.hpp"
 
 #include <cmath>
@@ -14,11 +16,15 @@
 
 namespace {
 
-// Stored in the save record.
-constexpr float RecordVersion = 0.1f;
+// Stored in the save record; 0.1 records lack the skills.
+constexpr float RecordVersion = 0.2f;
+constexpr float RecordVersionWithoutSkills = 0.1f;
 const char* const RecordHeader = "EMPLOYEE";
 
 const char* const Owner = "Employee::load()";
+
+// The order in which the record holds the skills.
+constexpr SkillType SavedSkills[] = {SkillWalkingSpeed, SkillWorkingSpeed, SkillResearchSpeed};
 
 bool Report(const char* message) {
     std::cout << Owner << " - " << message << std::endl;
@@ -80,6 +86,9 @@ bool Employee::save(std::ostream& out) const {
     }
     out << salary << ' ' << baseSalary << ' ' << skillWeights[0] << ' ' << skillWeights[1] << ' '
         << skillWeights[2] << ' ';
+    for (SkillType type : SavedSkills) {
+        out << GameParams::Save::Exact<float>{skill(type)} << ' ';
+    }
     GameParams::Save::VectorOfTaskType(taskPriorities, out);
     out << ' ' << mapPos.x << ' ' << mapPos.y << ' ' << facing << ' ' << (occupyingTile ? 1 : 0)
         << ' ';
@@ -118,8 +127,10 @@ bool Employee::load(std::istream& in) {
     carriedAmount = 0;
 
     int loadedMaxId = 0;
-    if (!GameParams::Load::RecordStart(in, Owner, RecordHeader, RecordVersion,
-                                       GameParams::Load::OtherVersion::ReadOn) ||
+    float version = 0.f;
+    if (!GameParams::Load::RecordStart(in, Owner, RecordHeader,
+                                       {RecordVersion, RecordVersionWithoutSkills},
+                                       GameParams::Load::OtherVersion::ReadOn, version) ||
         !GameParams::Load::ClassCounter(in, Owner, loadedMaxId)) {
         return false;
     }
@@ -166,6 +177,22 @@ bool Employee::load(std::istream& in) {
     if (!allFinite(
             {loadedSalary, loadedBase, loadedWeights[0], loadedWeights[1], loadedWeights[2]})) {
         return Report("salary ungueltig!");
+    }
+    // Any other version is read as the oldest, as before there were two.
+    const bool hasSkills = version == RecordVersion;
+    std::map<SkillType, float> loadedSkills;
+    if (hasSkills) {
+        for (SkillType type : SavedSkills) {
+            float value = 0.f;
+            if (!(in >> value)) {
+                return false;
+            }
+            // Written so that a value that is not a number fails too.
+            if (!(value >= skillMinimum && value <= skillMinimum + skillRange)) {
+                return Report("skills ungueltig!");
+            }
+            loadedSkills[type] = value;
+        }
     }
     std::vector<TaskType> loadedPriorities;
     if (!GameParams::Load::VectorOfTaskType(in, loadedPriorities)) {
@@ -243,9 +270,15 @@ bool Employee::load(std::istream& in) {
     firstName = loadedFirst;
     lastName = loadedLastName;
     colours = loadedColours;
+    // The pay agreed on hiring, worked out from the skills then, is kept as
+    // the file has it: an employee from a file without skills keeps it beside
+    // the skills drawn anew, and in every later save.
     salary = loadedSalary;
     baseSalary = loadedBase;
     skillWeights = loadedWeights;
+    if (hasSkills) {
+        skills = std::move(loadedSkills);
+    }
     taskPriorities = std::move(loadedPriorities);
     occupyingTile = loadedOccupies;
     coffeeTimer = loadedTimers[0];

@@ -35,7 +35,8 @@ protected:
         return QuadsToken + 3 + 4 * employee->getQuads().getVertexCount();
     }
     std::size_t ColourToken() const { return IdToken() + 5; }
-    std::size_t PrioritiesToken() const { return ColourToken() + 16 + 5; }
+    std::size_t SkillsToken() const { return ColourToken() + 16 + 5; }
+    std::size_t PrioritiesToken() const { return SkillsToken() + 3; }
     std::size_t TasksToken() const {
         return PrioritiesToken() + 3 + employee->getTaskPriorities().size() + 4;
     }
@@ -51,6 +52,15 @@ protected:
         std::vector<std::string> tokens = Tokens(Saved(*employee));
         EXPECT_LT(index, tokens.size());
         tokens[index] = token;
+        return Joined(tokens);
+    }
+
+    // The fixture's employee in a record without the skills.
+    std::string SavedWithoutSkills(const std::string& version) const {
+        std::vector<std::string> tokens = Tokens(Saved(*employee));
+        const auto skills = tokens.begin() + static_cast<long>(SkillsToken());
+        tokens.erase(skills, skills + 3);
+        tokens[1] = version;
         return Joined(tokens);
     }
 
@@ -150,12 +160,15 @@ TEST_F(EmployeeRecordTest, NamesWithBlanksAreSavedAsOneWord) {
     EXPECT_EQ(loaded.getFirstName(), "NO_NAME_AVAILABLE");
 }
 
+// Read as the oldest, without skills: the employee keeps those drawn for it.
 TEST_F(EmployeeRecordTest, ADifferentVersionIsReportedAndRead) {
     Employee loaded(level.get());
+    const std::map<SkillType, float> drawn = loaded.getSkills();
     CapturedOutput printed;
-    EXPECT_TRUE(Load(loaded, SavedWith(1, "0.2")));
+    EXPECT_TRUE(Load(loaded, SavedWithoutSkills("0.3")));
     EXPECT_NE(printed.text().find("Employee::load() - Version nicht unterstuetzt!"),
               std::string::npos);
+    EXPECT_EQ(loaded.getSkills(), drawn);
 }
 
 TEST_F(EmployeeRecordTest, EachDamagedFieldFailsWithItsMessage) {
@@ -170,6 +183,8 @@ TEST_F(EmployeeRecordTest, EachDamagedFieldFailsWithItsMessage) {
         {SavedWith(IdToken(), "100000"), "id ungueltig!"},
         {SavedWith(IdToken() + 1, "7"), "kind ungueltig!"},
         {SavedWith(ColourToken(), "256"), "Farbe ungueltig!"},
+        {SavedWith(SkillsToken(), "-1"), "skills ungueltig!"},
+        {SavedWith(SkillsToken() + 1, "100.5"), "skills ungueltig!"},
         {SavedWith(PrioritiesToken(), "Vex"), "Laden von taskPriorities fehlgeschlagen!"},
         {SavedWith(TasksToken(), "Vex"), "Laden von tasks fehlgeschlagen!"},
         {SavedWith(TasksToken() + 3, "Vex"), "Laden von needs fehlgeschlagen!"},

@@ -58,12 +58,12 @@ void ExpectSameFuture(TestGame& original, int frames, const std::string& name) {
     std::remove(name.c_str());
 }
 
-// A file does not hold all that a running game has: skills and a step under
-// way are drawn afresh or started anew on loading, the applicants are new and
-// the random generator's state is not saved. So the game loaded from the save
-// is what goes on, and a second load of the same state, made after the first
-// has run and with the generator seeded alike, must go on to the same file:
-// nothing from before a load may reach into the loaded game.
+// A file does not hold all that a running game has: a step under way is
+// started anew on loading, the applicants are new and the random generator's
+// state is not saved. So the game loaded from the save is what goes on, and a
+// second load of the same state, made after the first has run and with the
+// generator seeded alike, must go on to the same file: nothing from before a
+// load may reach into the loaded game.
 struct IdCounters {
     int objects = GameObject::GetMaxId();
     int employees = Employee::GetMaxId();

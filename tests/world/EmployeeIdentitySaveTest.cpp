@@ -42,6 +42,9 @@ TEST(EmployeeIdentitySave, EveryEmployeeAndTheDriverComeBackAsTheSamePeople) {
     GameParams::Texts::Init();
     TestGame game;
     SaveFileTest::BuildBusyFactory(*game.level);
+    // A goods-in place, so that the ordered steel calls a truck.
+    game.level->buyTile(TileFloor, SaveFileTest::Px(30), SaveFileTest::Px(13));
+    game.level->buyZone(ZoneGoodsIn, SaveFileTest::Px(30), SaveFileTest::Px(13));
     for (int frames = 0; frames < 2000 && !game.level->getActiveTruck(); ++frames) {
         game.advance(1);
     }

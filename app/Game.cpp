@@ -178,6 +178,7 @@ void Game::handleEvent(const sf::Event& event) {
             window->close();
         break;
     case sf::Event::LostFocus:
+        heldKeys.releaseAll();
         if (!pausedByMenu) {
             pausedByFocusLoss = true;
             pause();
@@ -193,9 +194,13 @@ void Game::handleEvent(const sf::Event& event) {
         onTextEntered(event.text.unicode);
         break;
     case sf::Event::KeyPressed:
+        // Held keys are counted whoever takes the event: a key held while a
+        // dialog closes goes on scrolling, one released in a dialog stops.
+        heldKeys.press(event.key.code);
         onKeyPressed(event.key.code);
         break;
     case sf::Event::KeyReleased:
+        heldKeys.release(event.key.code);
         onKeyReleased(event.key.code);
         break;
     case sf::Event::MouseWheelScrolled:

@@ -2,6 +2,7 @@
 
 #include "app/Cursor.hpp"
 #include "app/GUI.hpp"
+#include "app/HeldKeys.hpp"
 #include "app/Tooltip.hpp"
 #include "economy/GameTime.hpp"
 #include "ui/Menu.hpp"
@@ -140,6 +141,7 @@ public:
     // Null once the machine is gone from the level.
     GameObject* getSelectedObject() const;
     bool isLeftButtonDown() const { return leftButtonDown; }
+    bool isKeyHeld(sf::Keyboard::Key key) const { return heldKeys.isHeld(key); }
     bool wasLeftPressConsumed() const { return leftPressConsumed; }
     sf::Vector2i getMousePixel() const { return mousePixel; }
 
@@ -222,6 +224,7 @@ private:
     bool leftButtonDown = false;
     bool middleButtonDown = false;
     bool rightButtonDown = false;
+    HeldKeys heldKeys;
     // The last left press was taken by a dialog, the HUD or the cursor.
     bool leftPressConsumed = false;
     float scrollSpeed = 500.f; // pixels per second at 1:1

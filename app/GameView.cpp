@@ -64,13 +64,16 @@ void Game::scrollByKeyboard(sf::Time elapsed) {
     if (isDialogOpen())
         return;
     using Key = sf::Keyboard;
-    if (Key::isKeyPressed(Key::Up) || Key::isKeyPressed(Key::W))
+    auto held = [this](Key::Key arrow, Key::Key letter) {
+        return heldKeys.isHeld(arrow) || heldKeys.isHeld(letter);
+    };
+    if (held(Key::Up, Key::W))
         scrollView(0.f, 1.f, elapsed);
-    if (Key::isKeyPressed(Key::Down) || Key::isKeyPressed(Key::S))
+    if (held(Key::Down, Key::S))
         scrollView(0.f, -1.f, elapsed);
-    if (Key::isKeyPressed(Key::Left) || Key::isKeyPressed(Key::A))
+    if (held(Key::Left, Key::A))
         scrollView(1.f, 0.f, elapsed);
-    if (Key::isKeyPressed(Key::Right) || Key::isKeyPressed(Key::D))
+    if (held(Key::Right, Key::D))
         scrollView(-1.f, 0.f, elapsed);
 }
 

@@ -78,6 +78,24 @@ TEST(GamePause, PausingTwiceKeepsTheFirstSpeed) {
     EXPECT_EQ(game.getGameTime().getSpeedLevel(), 2u);
 }
 
+TEST(GameKeys, ScrollingFollowsTheWindowsOwnKeysAndStopsWhenFocusIsLost) {
+    Game game;
+    const sf::Time frame = sf::milliseconds(16);
+    const sf::Vector2f start = game.getWorldView().getCenter();
+    sf::Event press;
+    press.type = sf::Event::KeyPressed;
+    press.key = sf::Event::KeyEvent{sf::Keyboard::W, false, false, false, false};
+    game.handleEvent(press);
+    game.scrollByKeyboard(frame);
+    const sf::Vector2f scrolled = game.getWorldView().getCenter();
+    EXPECT_LT(scrolled.y, start.y) << "W held in this window scrolls up";
+    // The release goes to whichever window has the focus now.
+    game.handleEvent(focusEvent(sf::Event::LostFocus));
+    EXPECT_FALSE(game.isKeyHeld(sf::Keyboard::W));
+    game.scrollByKeyboard(frame);
+    EXPECT_EQ(game.getWorldView().getCenter(), scrolled);
+}
+
 TEST(GameLocale, AnUnknownEnvironmentLocaleFallsBackToClassic) {
     const char* saved = std::getenv("LC_ALL");
     const std::string previous = saved ? saved : "";

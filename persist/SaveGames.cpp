@@ -25,14 +25,21 @@ std::vector<std::string> ListSaveGames() {
     std::filesystem::directory_iterator entry(SaveFolder, error);
     if (error)
         return names;
-    // The iterator never yields "." or ".."; every other entry is listed,
-    // folders included.
+    // The iterator never yields "." or ".."; a name the game would refuse to
+    // save under is none of its save games. Folders are listed.
     for (const std::filesystem::directory_iterator end; entry != end; entry.increment(error)) {
         if (error)
             break;
-        names.push_back(entry->path().filename().string());
+        std::string name = entry->path().filename().string();
+        if (SaveNameProblem(name).empty())
+            names.push_back(std::move(name));
     }
     return names;
+}
+
+bool SaveGameExists(const std::string& name) {
+    std::error_code error;
+    return !name.empty() && std::filesystem::exists(SaveGamePath(name), error);
 }
 
 std::string SaveNameProblem(const std::string& name) {

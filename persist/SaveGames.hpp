@@ -9,9 +9,13 @@ namespace GameParams {
 // and the level writes "<name>.tmp" beside the save before renaming it.
 constexpr std::size_t MaxSaveNameBytes = 251;
 
-// The names in the save folder, in the order the file system gives them,
-// without "." and ".."; empty when the folder is missing or unreadable.
+// The names in the save folder that could be loaded, in the order the file
+// system gives them: without "." and "..", hidden files and the partial files
+// an interrupted save leaves. Empty when the folder is missing or unreadable.
 std::vector<std::string> ListSaveGames();
+
+// Something of that name is in the save folder already.
+bool SaveGameExists(const std::string& name);
 
 // Why a player's save name cannot be used, or an empty text when it can. A
 // name is untrusted input: it must name a file directly inside the save

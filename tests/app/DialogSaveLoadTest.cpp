@@ -120,6 +120,9 @@ TEST_F(SaveDialogTest, AFailedLoadKeepsTheRunningGameAndTheDialogOpen) {
     fs::create_directory(scratch / "save");
     std::ofstream(scratch / "save" / "kaputt") << "LEVEL 0.1 80 60 kaputt";
     fs::create_directory(scratch / "save" / "ordner");
+    // Left by a save that was interrupted, and a hidden file: neither loads.
+    std::ofstream(scratch / "save" / "halb.tmp") << "LEVEL";
+    std::ofstream(scratch / "save" / ".versteckt") << "LEVEL";
     ASSERT_TRUE(level().addEmployee());
     ASSERT_TRUE(level().setTile(TileFloor, 10, 10));
     // Any save through the dialog makes both lists be read again.
@@ -130,8 +133,9 @@ TEST_F(SaveDialogTest, AFailedLoadKeepsTheRunningGameAndTheDialogOpen) {
     clickButton(game->getMainMenu(), ButtonOpenLoadMenu);
     ASSERT_EQ(game->getTopMenu(), &game->getLoadMenu());
     EXPECT_TRUE(Lists(game->getLoadMenu(), "ordner")) << "folders are listed too";
-    EXPECT_FALSE(Lists(game->getLoadMenu(), "."));
-    EXPECT_FALSE(Lists(game->getLoadMenu(), ".."));
+    for (const Menu* menu : {&game->getLoadMenu(), &game->getSaveMenu()})
+        for (const std::string hidden : {".", "..", "halb.tmp", ".versteckt"})
+            EXPECT_FALSE(Lists(*menu, hidden)) << hidden;
 
     for (const std::string name : {"kaputt", "ordner"}) {
         SCOPED_TRACE(name);

@@ -5,6 +5,7 @@
 #include "ui/MenuColumnContainer.hpp"
 #include "ui/MenuLabel.hpp"
 
+#include <algorithm>
 #include <memory>
 
 namespace DialogLayout {
@@ -27,6 +28,11 @@ std::pair<MenuButton*, MenuButton*> AddButtonRow(Menu& menu, int leftKind, int r
     auto right = std::make_unique<MenuButton>(row.get(), menu.getGame(), menu.getFont(), rightKind);
     MenuButton* leftButton = left.get();
     MenuButton* rightButton = right.get();
+    // A button fits its caption's ink: "Übernehmen" beside "Abbrechen" would
+    // stand taller by the dots on its U.
+    const float height = std::max(leftButton->getSize().y, rightButton->getSize().y);
+    leftButton->setSize(leftButton->getSize().x, height);
+    rightButton->setSize(rightButton->getSize().x, height);
     row->addElement(0, std::move(left));
     row->addElement(1, std::move(right));
     // Laid out once here so the menu knows the row's height.

@@ -82,6 +82,8 @@ public:
     bool loadKeepingCurrent(const std::string& path);
     // The file's content without locale switching or file handling.
     bool writeTo(std::ostream& out) const;
+    // The file's content as save() writes it; empty when it cannot be written.
+    std::string fileText() const;
     bool readFrom(std::istream& in);
     void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
 

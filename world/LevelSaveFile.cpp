@@ -199,6 +199,13 @@ bool Level::writeTo(std::ostream& out) const {
     return ok && out.good();
 }
 
+std::string Level::fileText() const {
+    ClassicLocale locale;
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    return writeTo(text) ? text.str() : std::string();
+}
+
 bool Level::load(const std::string& path) {
     ClassicLocale locale;
     std::ifstream file(path);
@@ -222,21 +229,14 @@ bool Level::load(const std::string& path) {
 bool Level::loadKeepingCurrent(const std::string& path) {
     // The registries of ids are shared by every level, so the running game is
     // kept as its own file content and read back when the new one fails.
-    std::ostringstream running;
-    {
-        ClassicLocale locale;
-        running.imbue(std::locale::classic());
-        if (!writeTo(running)) {
-            running.str("");
-        }
-    }
+    const std::string running = fileText();
     ApplicantPool applicants = std::move(applicantPool);
     if (load(path)) {
         return true;
     }
-    if (!running.str().empty()) {
+    if (!running.empty()) {
         ClassicLocale locale;
-        std::istringstream restored(running.str());
+        std::istringstream restored(running);
         restored.imbue(std::locale::classic());
         if (readFrom(restored)) {
             applicantPool = std::move(applicants);

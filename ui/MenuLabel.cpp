@@ -4,6 +4,8 @@
 
 #include <SFML/Graphics/RenderTarget.hpp>
 
+#include <algorithm>
+
 MenuLabel::MenuLabel(MenuElement* parent, const sf::Font& sourceFont) : font(sourceFont) {
     setParent(parent);
     text.setFont(font);
@@ -37,8 +39,15 @@ void MenuLabel::setTextColor(sf::Color color) {
 void MenuLabel::setSize(float newWidth, float newHeight) {
     width = newWidth;
     height = newHeight;
-    TextMeasure::FitCharacterSize(text, width, height, MaxCharacterSize);
+    TextMeasure::FitCharacterSize(text, width, height, largestCharacterSize);
     align();
+}
+
+void MenuLabel::setLargestCharacterSize(unsigned size) {
+    largestCharacterSize = std::min(size, MaxCharacterSize);
+    if (text.getCharacterSize() > largestCharacterSize)
+        text.setCharacterSize(largestCharacterSize);
+    setSize(width, height);
 }
 
 void MenuLabel::align() {

@@ -26,8 +26,11 @@ public:
     const sf::Text& getTextShape() const { return text; }
 
     sf::Vector2f getSize() const override { return sf::Vector2f(width, height); }
-    // Fits the font size (up to 300) to the box, then aligns.
+    // Fits the font size (up to the largest, 300 unless set) to the box, then aligns.
     void setSize(float newWidth, float newHeight) override;
+    // Lines of running text keep one size whatever their letters: a box
+    // fitted to the ink alone makes a line without descenders larger.
+    void setLargestCharacterSize(unsigned size);
     void setVisible(bool isVisible) override { visible = isVisible; }
     bool isVisible() const override { return visible; }
 
@@ -47,4 +50,5 @@ private:
     // Its own copy, so the label outlives the menu that made it.
     sf::Font font;
     sf::Color textColor = sf::Color::Black;
+    unsigned largestCharacterSize = MaxCharacterSize;
 };

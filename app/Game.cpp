@@ -86,6 +86,8 @@ bool Game::init() {
     level = std::make_unique<Level>(this, &spriteAtlas, "");
     mousePixel = {static_cast<int>(WindowWidth / 2), static_cast<int>(WindowHeight / 2)};
     setZoom(zoomIndex);
+    // Nothing has happened in a new game yet.
+    markProgressSaved();
 
     styleOverlayText(timeText, font);
     refreshTimeText();
@@ -153,7 +155,9 @@ bool Game::update() {
         handleEvent(event);
     scrollByKeyboard(elapsed);
     updatePointer();
-    level->update(gameMinutesFor(elapsed));
+    const float gameMinutes = gameMinutesFor(elapsed);
+    level->update(gameMinutes);
+    settleProgressMark(gameMinutes);
 
     if (gameTime.dayPassed())
         level->payWages();
@@ -174,8 +178,7 @@ void Game::refreshBalanceText() {
 void Game::handleEvent(const sf::Event& event) {
     switch (event.type) {
     case sf::Event::Closed:
-        if (window)
-            window->close();
+        quit();
         break;
     case sf::Event::LostFocus:
         heldKeys.releaseAll();
@@ -248,8 +251,13 @@ void Game::draw() {
     window->setView(guiView);
     window->draw(gui);
     window->draw(timeText);
-    for (const Menu* menu : openMenus)
+    for (const Menu* menu : openMenus) {
+        // A question dims what it is asked over, so it never reads as part
+        // of the dialog below it.
+        if (menu == &questionMenu)
+            drawQuestionShade();
         window->draw(*menu);
+    }
     window->draw(fpsText);
     window->draw(tooltip);
     window->display();

@@ -18,6 +18,7 @@
 #include <SFML/System/Clock.hpp>
 #include <SFML/Window/Event.hpp>
 
+#include <functional>
 #include <locale>
 #include <memory>
 #include <string>
@@ -100,6 +101,7 @@ public:
     Menu& getLabourMarketMenu() { return labourMarketMenu; }
     Menu& getDismissMenu() { return dismissMenu; }
     Menu& getStaffMenu() { return staffMenu; }
+    Menu& getQuestionMenu() { return questionMenu; }
     bool areSaveListsDirty() const { return saveListsDirty; }
 
     // The dialogs' actions (GameDialogActions.cpp); each tells whether it
@@ -116,7 +118,17 @@ public:
     // a message. A failed load keeps the running game.
     bool saveGame(const std::string& name);
     bool loadGame(const std::string& name);
+    // Closes the window, after asking when progress would be lost.
     void quit();
+
+    // Asks before something is lost (GameQuestion.cpp): a title, a few lines
+    // of text, the confirming button's kind and what it then does. The
+    // question opens over the other dialogs; cancelling changes nothing.
+    bool ask(const std::string& title, const std::vector<std::string>& lines, int confirmKind,
+             std::function<void()> answer);
+    void confirmQuestion();
+    // Anything happened since the last save, load or new game (GameProgress.cpp).
+    bool hasUnsavedProgress();
 
     static sf::Time clampFrameTime(sf::Time elapsed);
     // Game minutes the world advances for a frame of real time at the clock's speed.
@@ -163,6 +175,20 @@ private:
     void buildLabourMarketMenu();
     void buildDismissMenu();
     void buildStaffMenu();
+    void buildQuestionMenu(const std::string& title, const std::vector<std::string>& lines,
+                           int confirmKind);
+    bool loadGameAndClose(const std::string& name);
+    bool saveGameAndClose(const std::string& name);
+    void dismissEmployee(int id);
+    // The game as its file would hold it now, less what is no progress.
+    std::string progressText();
+    void markProgressSaved();
+    // Marks again after the first update of a loaded level.
+    void settleProgressMark(float gameMinutes);
+    // The press that follows too soon after a question opened belongs to the
+    // click that opened it.
+    bool isQuestionSettling() const;
+    void drawQuestionShade();
     void refreshOrderMenu();
     void refreshSellMenu();
     void refreshLabourMarketMenu();
@@ -172,7 +198,7 @@ private:
     // Pointer steps after the tile is known: cursor, hover, tooltip.
     void updateHoverAndTooltip();
     void placeTooltip();
-    // The main menu and the save and load dialogs keep the game paused.
+    // Closing a dialog resumes the game only when none is left open.
     bool isPausingMenuOpen() const;
     // The world's scale: tile size over the atlas's 32-pixel unit (4 at 128 pixels).
     int atlasScale() const;
@@ -209,6 +235,13 @@ private:
     Menu labourMarketMenu;
     Menu dismissMenu;
     Menu staffMenu;
+    Menu questionMenu;
+    // What the open question's confirming button does. Not saved.
+    std::function<void()> questionAnswer;
+    sf::Clock questionClock;
+    // The game's file text at the last save, load or new game. Not saved.
+    std::string savedProgress;
+    bool progressMarkUnsettled = false;
     // The machine whose production dialog was opened last.
     GameObject* selectedObject = nullptr;
     // Rebuild the load and save dialogs at the next update. Not saved.

@@ -2,9 +2,12 @@
 
 #include "app/Game.hpp"
 
+#include "actors/Employee.hpp"
 #include "actors/GameObject.hpp"
 #include "app/DialogLayout.hpp"
+#include "persist/SaveGames.hpp"
 #include "ui/MenuBindings.hpp"
+#include "ui/MenuButtonKind.hpp"
 #include "ui/MenuEmployeeSelector.hpp"
 #include "ui/MenuListboxImageEntry.hpp"
 #include "ui/MenuListboxItemAmountSelectorEntry.hpp"
@@ -34,7 +37,17 @@ template <class Result> void BindToGame(MenuAction action, Result (Game::*member
 bool Game::loadSelectedGame() {
     const MenuListboxEntry* entry = FirstSelected<MenuListboxEntry>(loadMenu);
     const std::string name = entry == nullptr ? "" : entry->getText();
-    if (name.empty() || !loadGame(name))
+    if (name.empty())
+        return false;
+    if (!hasUnsavedProgress())
+        return loadGameAndClose(name);
+    ask("Spielstand laden?", {"Nicht gespeicherte Fortschritte gehen verloren."}, ButtonConfirmLoad,
+        [this, name] { loadGameAndClose(name); });
+    return false;
+}
+
+bool Game::loadGameAndClose(const std::string& name) {
+    if (!loadGame(name))
         return false;
     closeTopMenu();
     saveListsDirty = true;
@@ -44,7 +57,19 @@ bool Game::loadSelectedGame() {
 bool Game::saveUnderEnteredName() {
     const MenuTextbox* nameBox = DialogLayout::FindFirst<MenuTextbox>(saveMenu);
     const std::string name = nameBox == nullptr ? "" : nameBox->getText();
-    if (name.empty() || !saveGame(name))
+    if (name.empty())
+        return false;
+    // A name the game refuses is reported by the save itself.
+    if (!GameParams::SaveNameProblem(name).empty() || !GameParams::SaveGameExists(name))
+        return saveGameAndClose(name);
+    ask("Überschreiben?",
+        {"Der Spielstand „" + name + "“", "wird durch das laufende Spiel ersetzt."},
+        ButtonConfirmOverwrite, [this, name] { saveGameAndClose(name); });
+    return false;
+}
+
+bool Game::saveGameAndClose(const std::string& name) {
+    if (!saveGame(name))
         return false;
     closeTopMenu();
     saveListsDirty = true;
@@ -98,13 +123,27 @@ bool Game::hireSelectedApplicant() {
 }
 
 bool Game::dismissSelectedEmployee() {
-    bool dismissed = false;
-    if (auto* selector = DialogLayout::FindFirst<MenuEmployeeSelector>(dismissMenu)) {
-        if (selector->getIndex() < level->getEmployees().size())
-            dismissed = level->removeEmployee(selector->getIndex());
-    }
+    auto* selector = DialogLayout::FindFirst<MenuEmployeeSelector>(dismissMenu);
+    const auto& employees = level->getEmployees();
+    if (selector == nullptr || selector->getIndex() >= employees.size())
+        return false;
+    // The person shown when asked is the one dismissed, by id: the answer
+    // never reaches whoever the list shows next.
+    const Employee& chosen = *employees[selector->getIndex()];
+    const int id = chosen.getId();
+    ask("Mitarbeiter entlassen?", {chosen.getFullName() + " wird entlassen."}, ButtonConfirmDismiss,
+        [this, id] { dismissEmployee(id); });
+    return false;
+}
+
+void Game::dismissEmployee(int id) {
+    const auto& employees = level->getEmployees();
+    for (std::size_t index = 0; index < employees.size(); ++index)
+        if (employees[index]->getId() == id) {
+            level->removeEmployee(index);
+            break;
+        }
     refreshDismissMenu();
-    return dismissed;
 }
 
 void Game::bindDialogActions() {

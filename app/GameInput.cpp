@@ -39,7 +39,10 @@ void Game::onLeftPressed() {
     leftButtonDown = true;
     leftPressConsumed = true;
     if (Menu* top = getTopMenu()) {
-        top->onMousePressed(mousePixel.x, mousePixel.y);
+        // The second click of a double click must not answer the question
+        // the first one raised.
+        if (!isQuestionSettling())
+            top->onMousePressed(mousePixel.x, mousePixel.y);
         return;
     }
     if (gui.onMousePressed(mousePixel.x, mousePixel.y))

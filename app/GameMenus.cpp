@@ -17,7 +17,9 @@ bool Game::openMenu(Menu& menu) {
 }
 
 bool Game::isPausingMenuOpen() const {
-    return mainMenu.isOpen() || saveMenu.isOpen() || loadMenu.isOpen();
+    // Usually only the main menu has dialogs above it; a question asked over
+    // any dialog returns to it still paused as well.
+    return !openMenus.empty();
 }
 
 bool Game::closeTopMenu() {
@@ -38,8 +40,16 @@ bool Game::openMainMenu() {
 }
 
 void Game::quit() {
-    if (window)
-        window->close();
+    auto closeWindow = [this] {
+        if (window)
+            window->close();
+    };
+    if (!hasUnsavedProgress()) {
+        closeWindow();
+        return;
+    }
+    ask("Spiel verlassen?", {"Nicht gespeicherte Fortschritte gehen verloren."}, ButtonConfirmQuit,
+        closeWindow);
 }
 
 void Game::bindMenuActions() {
@@ -54,6 +64,10 @@ void Game::bindMenuActions() {
     MenuBindings::Bind(ActionQuitGame, [](Game* game) {
         if (game != nullptr)
             game->quit();
+    });
+    MenuBindings::Bind(ActionConfirmQuestion, [](Game* game) {
+        if (game != nullptr)
+            game->confirmQuestion();
     });
     MenuBindings::BindTooltip([this](const std::string& text) { tooltip.setText(text); });
     bindDialogActions();

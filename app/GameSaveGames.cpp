@@ -13,7 +13,10 @@ bool Game::saveGame(const std::string& name) {
         std::cout << "Game::saveGame() - Spielstandname ungueltig: " << problem << std::endl;
         return false;
     }
-    return level->save(GameParams::SaveGamePath(name));
+    if (!level->save(GameParams::SaveGamePath(name)))
+        return false;
+    markProgressSaved();
+    return true;
 }
 
 bool Game::loadGame(const std::string& name) {
@@ -24,7 +27,8 @@ bool Game::loadGame(const std::string& name) {
     }
     // A file that fails to load leaves the game that was running.
     const bool loaded = level->loadKeepingCurrent(GameParams::SaveGamePath(name));
-    if (!loaded && level->getTileAt(0, 0) == nullptr) {
+    const bool replacedByNewGame = !loaded && level->getTileAt(0, 0) == nullptr;
+    if (replacedByNewGame) {
         // Not even the running game could be put back: a new one, never an
         // empty level that cannot be drawn or updated.
         std::cout << "Game::loadGame() - Neues Spiel statt des verlorenen Spielstands."
@@ -37,5 +41,10 @@ bool Game::loadGame(const std::string& name) {
     setZoom(zoomIndex);
     gameTime.setChanged();
     gui.setBalanceText(level->getBankAccount().getBalanceText());
+    // A failed load that put the running game back keeps what it had not saved.
+    if (loaded || replacedByNewGame) {
+        markProgressSaved();
+        progressMarkUnsettled = loaded;
+    }
     return loaded;
 }

@@ -31,6 +31,8 @@ enum MenuAction : int {
     ActionOpenLabourMarketMenu,
     ActionOpenDismissMenu,
     ActionOpenStaffMenu,
+    // Does what the open question asked about.
+    ActionConfirmQuestion,
     ActionCount,
 };
 

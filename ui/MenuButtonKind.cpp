@@ -15,6 +15,9 @@ const MenuButtonKindInfo ButtonKinds[ButtonKindCount] = {
     {"Alle ausblenden", ActionNone},          {"Einstellen", ActionHireApplicant},
     {"Schließen", ActionCloseTopMenu},        {"Entlassen", ActionDismissEmployee},
     {"Schließen", ActionCloseTopMenu},        {"Schließen", ActionCloseTopMenu},
+    {"Verlassen", ActionConfirmQuestion},     {"Laden", ActionConfirmQuestion},
+    {"Überschreiben", ActionConfirmQuestion}, {"Entlassen", ActionConfirmQuestion},
+    {"Abbrechen", ActionCloseTopMenu},
 };
 
 const MenuButtonKindInfo UnknownKind = {"UNKNOWN BUTTON", ActionNone};

@@ -29,7 +29,13 @@ enum MenuButtonKind : int {
     ButtonDismiss = 21,
     ButtonCloseEmployee = 22,
     ButtonCloseStaff = 23,
-    ButtonKindCount = 24,
+    // The answers of the question the game asks before something is lost.
+    ButtonConfirmQuit = 24,
+    ButtonConfirmLoad = 25,
+    ButtonConfirmOverwrite = 26,
+    ButtonConfirmDismiss = 27,
+    ButtonCancelQuestion = 28,
+    ButtonKindCount = 29,
 };
 
 struct MenuButtonKindInfo {

@@ -122,11 +122,14 @@ TEST_F(DialogTest, HiringAndDismissingChangeTheStaffAndKeepTheDialogsOpen) {
     ASSERT_NE(selector, nullptr);
     EXPECT_EQ(selector->getTitleText(), "1 / 2");
     clickButton(game->getDismissMenu(), ButtonDismiss);
+    answer(ButtonConfirmDismiss);
     EXPECT_EQ(level().getEmployees().size(), 1u);
     EXPECT_EQ(selector->getTitleText(), "1 / 1");
     clickButton(game->getDismissMenu(), ButtonDismiss);
+    answer(ButtonConfirmDismiss);
     clickButton(game->getDismissMenu(), ButtonDismiss);
     EXPECT_TRUE(level().getEmployees().empty());
+    EXPECT_EQ(game->getTopMenu(), &game->getDismissMenu()) << "nobody left to ask about";
     EXPECT_TRUE(game->getDismissMenu().isOpen());
 
     key(sf::Keyboard::Escape);

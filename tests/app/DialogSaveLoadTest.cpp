@@ -111,6 +111,7 @@ TEST_F(SaveDialogTest, ASavedGameIsListedInBothDialogsAndLoadsBackUnderTheMainMe
     clickButton(game->getMainMenu(), ButtonOpenLoadMenu);
     chooseInLoadList("werk eins");
     clickButton(game->getLoadMenu(), ButtonLoadGame);
+    answer(ButtonConfirmLoad); // the second person was never saved
     EXPECT_EQ(level().getEmployees().size(), 1u);
     EXPECT_EQ(game->getTopMenu(), &game->getMainMenu());
     EXPECT_TRUE(game->isPausedByMenu());

@@ -4,6 +4,9 @@
 
 #include "app/DialogLayout.hpp"
 #include "ui/MenuButton.hpp"
+#include "ui/MenuListboxEntry.hpp"
+
+#include <SFML/System/Sleep.hpp>
 
 #include <cstdlib>
 #include <filesystem>
@@ -46,6 +49,13 @@ protected:
         MenuButton* button = buttonOfKind(menu, kind);
         ASSERT_NE(button, nullptr) << "no button of kind " << kind;
         click(centreOf(menu, *button));
+    }
+    // Clicks a button of the open question. A press that comes within a
+    // double click's time of the question opening belongs to the click that
+    // opened it, so this waits that long first.
+    void answer(int kind) {
+        sf::sleep(sf::seconds(MenuListboxEntry::DoubleClickSeconds + 0.05f));
+        clickButton(game->getQuestionMenu(), kind);
     }
     unsigned speed() { return game->getGameTime().getSpeedLevel(); }
 

@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <string>
 
 namespace {
 
@@ -19,6 +20,18 @@ XWindowId waitForWindow(XConnection& x, GameProcess& game, int timeoutMillisecon
         sleepMilliseconds(50);
     }
     return 0;
+}
+
+// A game whose clock has run asks before it closes: the close request, then
+// a click on "Verlassen" once the question takes clicks.
+void closeAndConfirm(XConnection& x, XWindowId window) {
+    x.requestClose(window);
+    sleepMilliseconds(800);
+    // The question is centred in the window; its confirming button is the
+    // left one of its row.
+    const std::string click =
+        "xdotool mousemove --window " + std::to_string(window) + " 517 400 click 1";
+    std::system(click.c_str());
 }
 
 // Share of the screen's pixels that are not black.
@@ -57,6 +70,9 @@ TEST(GameStart, ShowsFramesAndExitsCleanlyWhenTheWindowIsClosed) {
     EXPECT_TRUE(std::filesystem::is_directory(game.folder() / "save"));
 
     x.requestClose(window);
+    sleepMilliseconds(800);
+    EXPECT_TRUE(game.isRunning()) << "the game ran unsaved and closed without asking";
+    closeAndConfirm(x, window);
     ASSERT_TRUE(game.waitForExit(5000)) << "the game ignored the close request";
     EXPECT_EQ(game.exitStatus(), 0);
 }
@@ -87,7 +103,7 @@ TEST(GameStart, AnUninstalledLocaleInTheEnvironmentFallsBackToClassic) {
     const XWindowId window = waitForWindow(x, game, 10000);
     ASSERT_NE(window, 0u) << "the game did not survive an unknown locale: "
                           << game.standardOutput();
-    x.requestClose(window);
+    closeAndConfirm(x, window);
     ASSERT_TRUE(game.waitForExit(5000));
     EXPECT_EQ(game.exitStatus(), 0);
 }

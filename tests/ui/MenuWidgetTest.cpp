@@ -23,11 +23,11 @@ TEST(MenuButtonKindTest, CaptionsAndActionsFollowTheTable) {
     EXPECT_STREQ(GetButtonKindInfo(ButtonCloseMainMenu).caption, u8"Menü schließen");
     EXPECT_EQ(GetButtonKindInfo(ButtonQuitGame).action, ActionQuitGame);
     EXPECT_EQ(GetButtonKindInfo(ButtonShowAll).action, ActionNone);
-    for (int kind :
-         {ButtonCancelLoad, ButtonCancelSave, ButtonCancelRecipe, ButtonCancelBuy, ButtonCancelSell,
-          ButtonClosePrices, ButtonCloseLabourMarket, ButtonCloseEmployee, ButtonCloseStaff})
+    for (int kind : {ButtonCancelLoad, ButtonCancelSave, ButtonCancelRecipe, ButtonCancelBuy,
+                     ButtonCancelSell, ButtonClosePrices, ButtonCloseLabourMarket,
+                     ButtonCloseEmployee, ButtonCloseStaff, ButtonCancelQuestion})
         EXPECT_EQ(GetButtonKindInfo(kind).action, ActionCloseTopMenu) << kind;
-    for (int kind : {-1, 24, 1000}) {
+    for (int kind : {-1, static_cast<int>(ButtonKindCount), 1000}) {
         EXPECT_STREQ(GetButtonKindInfo(kind).caption, "UNKNOWN BUTTON");
         EXPECT_EQ(GetButtonKindInfo(kind).action, ActionNone);
     }
@@ -36,7 +36,7 @@ TEST(MenuButtonKindTest, CaptionsAndActionsFollowTheTable) {
 TEST(MenuButtonTest, UnknownKindDoesNothingWhenClicked) {
     MenuBindingsScope bindings;
     sf::Font font;
-    MenuButton button(nullptr, nullptr, font, 24);
+    MenuButton button(nullptr, nullptr, font, ButtonKindCount);
     EXPECT_EQ(button.getCaption(), "UNKNOWN BUTTON");
     button.onMousePressed(nullptr);
     button.onMouseReleased(nullptr);

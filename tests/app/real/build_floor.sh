@@ -1,6 +1,7 @@
 #!/bin/bash
 # The player lays a floor by hand: opens the tiles panel, picks the floor,
-# drags a rectangle over the grass, then leaves through the main menu.
+# drags a rectangle over the grass, then leaves through the main menu, which
+# asks first: the floor was never saved.
 # Usage: build_floor.sh BUILD_DIR
 . "$(dirname "$0")/xsession.sh"
 
@@ -38,6 +39,9 @@ xs_expect_unchanged before after 380 500 760 140 50
 xs_key Escape   # closes the tiles panel
 xs_key Escape   # opens the main menu
 xs_expect_changed after menu 440 260 400 200 1000
-xs_click 640 401 # "Spiel verlassen"
+xs_click 640 401 # "Spiel verlassen": the floor was never saved, so the game asks
+xs_expect_changed menu question 390 300 500 120 1000
+xs_wait_frames 1 # the question takes no click in its first half second
+xs_click 517 400 # "Verlassen"
 xs_expect_exit_status 0 20
 xs_end

@@ -35,6 +35,8 @@ HIRE=(487 595) CLOSE_LABOUR=(792 595)
 STEEL_PLUS_ONE=(867 232) BUY=(437 535) CANCEL_ORDER=(842 535)
 SAVE_NAME_BOX=(640 515) SAVE_BUTTON=(537 553)
 FIRST_SAVE_ENTRY=(470 220) LOAD_BUTTON=(537 533)
+# The question asked before unsaved progress is lost: its confirming button.
+CONFIRM=(517 400)
 # Where the pointer rests for screenshots: grass, away from every dialog.
 REST=(1100 200)
 
@@ -113,6 +115,7 @@ done
 shot save_dialog
 xs_click "${SAVE_BUTTON[@]}"
 shot saved
+# Nothing happened since the save: the game closes without asking.
 xs_click "${MAIN_QUIT[@]}"
 xs_expect_exit_status 0 30
 
@@ -167,6 +170,10 @@ xs_click "${MAIN_LOAD[@]}"
 xs_click "${FIRST_SAVE_ENTRY[@]}"
 shot load_dialog
 xs_click "${LOAD_BUTTON[@]}"
+# The new game's clock has run: loading over it asks first.
+xs_wait_frames 1
+shot load_question
+xs_click "${CONFIRM[@]}"
 xs_click "${MAIN_CLOSE[@]}"
 xs_key minus
 xs_move "${REST[@]}"
@@ -176,5 +183,8 @@ settled_room_shot loaded
 xs_expect_unchanged room loaded "${ROOM_REGION[@]}" $((192 * 160 / 50))
 xs_key Escape
 xs_click "${MAIN_QUIT[@]}"
+# The loaded game ran a moment before it was paused again: asked once more.
+xs_wait_frames 1
+xs_click "${CONFIRM[@]}"
 xs_expect_exit_status 0 30
 xs_end

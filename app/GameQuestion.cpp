@@ -1,0 +1,81 @@
+// The question the game asks before something is lost: a small dialog over
+// the others with the confirming button on the left and "Abbrechen" on the
+// right. Escape and the right mouse button cancel it as any dialog.
+
+#include "app/Game.hpp"
+
+#include "app/DialogLayout.hpp"
+#include "ui/MenuButtonKind.hpp"
+#include "ui/MenuLabel.hpp"
+#include "ui/MenuListboxEntry.hpp"
+#include "ui/MenuSpacer.hpp"
+
+#include <SFML/Graphics/RectangleShape.hpp>
+
+#include <memory>
+
+namespace {
+
+// Wider than the main menu it is most often asked over, so its edges show.
+constexpr float QuestionWidth = 480.f;
+// One size for every title and every line, whatever letters they hold; a
+// long name only makes its own line smaller.
+constexpr unsigned TitleCharacterSize = 30;
+constexpr unsigned LineCharacterSize = 20;
+constexpr float LineHeight = 24.f;
+constexpr float LineGap = 4.f;
+constexpr float GapAboveButtons = 16.f;
+const sf::Color ShadeColour(0, 0, 0, 110);
+
+} // namespace
+
+void Game::buildQuestionMenu(const std::string& title, const std::vector<std::string>& lines,
+                             int confirmKind) {
+    MenuLabel* heading = DialogLayout::Start(questionMenu, this, font, title, QuestionWidth);
+    heading->setLargestCharacterSize(TitleCharacterSize);
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        if (index > 0)
+            questionMenu.add(std::make_unique<MenuSpacer>(nullptr, QuestionWidth, LineGap));
+        questionMenu.addLabel(MenuLabel::AlignCentre, lines[index], QuestionWidth, LineHeight)
+            ->setLargestCharacterSize(LineCharacterSize);
+    }
+    questionMenu.add(std::make_unique<MenuSpacer>(nullptr, QuestionWidth, GapAboveButtons));
+    DialogLayout::AddButtonRow(questionMenu, confirmKind, ButtonCancelQuestion, QuestionWidth);
+    DialogLayout::Finish(questionMenu);
+}
+
+bool Game::ask(const std::string& title, const std::vector<std::string>& lines, int confirmKind,
+               std::function<void()> answer) {
+    if (questionMenu.isOpen()) {
+        // A question is always on top; a newer one (closing the window while
+        // asked about a dismissal) takes its place.
+        if (getTopMenu() != &questionMenu)
+            return false;
+        closeTopMenu();
+    }
+    buildQuestionMenu(title, lines, confirmKind);
+    questionAnswer = std::move(answer);
+    questionClock.restart();
+    return openMenu(questionMenu);
+}
+
+void Game::confirmQuestion() {
+    if (getTopMenu() != &questionMenu)
+        return;
+    const std::function<void()> answer = std::move(questionAnswer);
+    questionAnswer = nullptr;
+    closeTopMenu();
+    if (answer)
+        answer();
+}
+
+bool Game::isQuestionSettling() const {
+    return getTopMenu() == &questionMenu &&
+           questionClock.getElapsedTime() < sf::seconds(MenuListboxEntry::DoubleClickSeconds);
+}
+
+void Game::drawQuestionShade() {
+    sf::RectangleShape shade(sf::Vector2f(WindowWidth, WindowHeight));
+    shade.setFillColor(ShadeColour);
+    window->draw(shade);
+}

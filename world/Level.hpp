@@ -6,6 +6,7 @@
 #include "actors/TruckLogistics.hpp"
 #include "economy/BankAccount.hpp"
 #include "economy/StockMarket.hpp"
+#include "params/BuildRefusal.hpp"
 #include "params/Enums.hpp"
 #include "world/CellBatch.hpp"
 #include "world/PathFindingItem.hpp"
@@ -268,6 +269,10 @@ public:
     bool tryBuildObject(float rotation, GameObjectType type, float x, float y);
     // Also reports the type of the object that stood on the removed one.
     GameObjectType removeObjectAt(float x, float y, GameObjectType& surfaceType);
+    // Why the last refused action was refused, where the player needs to be
+    // told; kept until cleared, so that a caller clears it before it acts.
+    BuildRefusal getRefusal() const { return refusal; }
+    void clearRefusal() { refusal = BuildRefusal::None; }
 
     // --- Map writers (LevelObjects.cpp) -----------------------------------
     bool setTile(TileType type, int column, int row);
@@ -278,6 +283,9 @@ public:
     void updatePathWeight(int column, int row);
 
     // --- Zones and meta-zones (LevelZones.cpp) ----------------------------
+    // Refused (false, nothing changed) when the object on the cell may not
+    // stand in the new zone, or when the goods the cell holds cannot all be
+    // moved to other cells first (LevelZoneGoods.cpp).
     bool setZone(ZoneType type, int column, int row);
     // Update step 1: refreshes flagged meta-zones and splits disconnected ones.
     void updateMetaZones();
@@ -345,6 +353,9 @@ private:
     bool objectsAreOnMap() const;
     bool pathRequestsAreSound() const;
     void rebuildAfterLoad();
+    // The free places follow from the storage cells; a loaded game counts
+    // them again rather than trust the file (LevelStorage.cpp).
+    void recountStoreable();
     bool restoreDoors();
 
     // Path finding (LevelPathFinding.cpp).
@@ -375,6 +386,17 @@ private:
     bool putItemInto(Zone& zone, std::unique_ptr<Item>& item);
     // Stored minus promised units of the type on the cell's zone.
     unsigned takeableAt(int column, int row, ItemType type) const;
+
+    // Zone changes (LevelZoneGoods.cpp). Each refusal records its reason.
+    bool refuse(BuildRefusal reason);
+    bool objectsAllowZone(ZoneType type, int column, int row);
+    // Moves what the cell holds to other cells before its zone changes.
+    bool moveGoodsOff(int column, int row);
+    // Places one item in the first cell of the kind, row by row, that takes
+    // it, skipping the cell given; on failure the caller keeps the item.
+    bool storeItemIn(ZoneType kind, std::unique_ptr<Item>& item, int skipIndex);
+    // Units of the type the cells of the kind can still take, but that one.
+    unsigned roomIn(ZoneType kind, ItemType type, int skipIndex) const;
 
     // Map writers (LevelObjects.cpp).
     void notifyMetaZonesAround(int column, int row);
@@ -436,8 +458,11 @@ private:
     float dispatchMinutes = 0.f;
     std::vector<GameObject*> gameObjectsNeedingTransport;
     std::vector<GameObject*> gameObjectsNeedingSupply;
+    // Free places in storage (zone 4) cells only: goods-in and goods-out
+    // cells are no store for anything that is carried.
     std::map<ItemType, unsigned> storeableItemAmounts;
     std::map<ItemType, unsigned> storedItems;
     std::map<ItemType, unsigned> itemsNeedingShippingPreparation;
     std::map<ItemType, unsigned> itemsReadyForShipping;
+    BuildRefusal refusal = BuildRefusal::None; // not saved
 };

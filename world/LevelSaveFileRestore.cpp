@@ -76,6 +76,9 @@ void Level::rebuildAfterLoad() {
             refreshZone(column, row);
         }
     }
+    // Files written before goods cells stopped counting as free slots hold
+    // too many; the cells say how many there are.
+    recountStoreable();
     // A room's enclosure and overlay follow from the cells around it.
     for (const auto& room : metaZoneContainer) {
         room->refresh();

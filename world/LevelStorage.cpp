@@ -48,7 +48,9 @@ void Level::removeStoreable(ItemType type, unsigned n) {
 }
 
 unsigned Level::freeStorageFor(ItemType type) const {
-    // An empty cell takes a full cell's worth of any type.
+    // An empty storage cell takes a full cell's worth of any type. Empty
+    // goods-in and goods-out cells are no slot: nothing carried may go there
+    // to be stored, and counting them planned carrying jobs that could only fail.
     return GameParams::GetItemsPerZoneCell(type) * CountOf(storeableItemAmounts, ItemNone) +
            CountOf(storeableItemAmounts, type);
 }
@@ -97,31 +99,24 @@ void Level::readyForShippingTaken(ItemType type) {
 }
 
 bool Level::storeItem(std::unique_ptr<Item> item) {
-    if (!item || !zoneContainer) {
+    if (!item || !zoneContainer || freeStorageFor(item->getType()) == 0) {
         return false;
     }
-    const ItemType type = item->getType();
-    if (freeStorageFor(type) == 0) {
-        return false;
-    }
-    // Cells in row order: the index runs along each row in turn.
-    for (int index = 0; index < cellCount; ++index) {
-        Zone& zone = zoneContainer[index];
+    return storeItemIn(ZoneStorage, item, -1);
+}
+
+void Level::recountStoreable() {
+    storeableItemAmounts.clear();
+    for (int index = 0; index < cellCount && zoneContainer; ++index) {
+        const Zone& zone = zoneContainer[index];
         if (zone.getType() != ZoneStorage) {
             continue;
         }
-        if (zone.getStoredType() != type && zone.getStoredType() != ItemNone) {
-            continue;
+        if (zone.getStoredType() == ItemNone) {
+            Add(storeableItemAmounts, ItemNone, 1);
+        } else {
+            Add(storeableItemAmounts, zone.getStoredType(),
+                zone.getCapacity() - zone.getStoredAmount() - zone.getAmountInDelivery());
         }
-        if (!zone.canStore(type, 1)) {
-            continue;
-        }
-        unsigned amount = 1;
-        if (!zone.setItemInDelivery(type, amount)) {
-            continue;
-        }
-        amount = 1;
-        return zone.deliverItem(std::move(item), amount);
     }
-    return false;
 }

@@ -45,6 +45,10 @@ bool Level::setZone(ZoneType type, int column, int row) {
     }
     mapChanged();
     const int index = cellIndex(column, row);
+    if (zoneMap[index] != type &&
+        (!objectsAllowZone(type, column, row) || !moveGoodsOff(column, row))) {
+        return false;
+    }
     if (type != ZoneNone) {
         // A cell that changes straight to another zone must not stay in its old room.
         LeaveMetaZone(metaZoneContainer, metaZoneMap, index, column, row);

@@ -4,6 +4,7 @@
 #include "params/ItemTypes.hpp"
 #include "world/Level.hpp"
 
+#include <iostream>
 #include <string>
 #include <utility>
 
@@ -30,58 +31,28 @@ void Zone::set(sf::Texture* atlas, Level* owner, const sf::Font* font, ZoneType 
                float rotation, int column, int row) {
     level = owner;
     setUpLabel(font);
-    const bool wasStorage = isStorage;
-    const bool becomesStorage = IsStorageKind(zoneType);
-    if (!wasStorage && becomesStorage && level != nullptr) {
-        level->addStoreable(ItemNone, 1);
-    }
-    if (wasStorage && !becomesStorage && level != nullptr) {
-        // Emptied under its old kind, so that the bookings undo what that kind booked.
-        emptyForConversion();
+    if (zoneType != type && level != nullptr) {
+        changeKind(zoneType);
     }
     type = zoneType;
-    isStorage = becomesStorage;
+    isStorage = IsStorageKind(zoneType);
     placeOnCell(atlas, GameParams::Graphics::GetTexture(zoneType), column, row, rotation);
     rebuildItemQuad();
     rebuildLabel();
 }
 
-void Zone::emptyForConversion() {
-    if (storedType == ItemNone) {
-        level->removeStoreable(ItemNone, 1);
+void Zone::changeKind(ZoneType zoneType) {
+    if (holdsRealType()) {
+        // Level::setZone moves the goods off first or refuses the change.
+        std::cout << "Zone::set() - Zone mit Waren umgewidmet!" << std::endl;
         return;
     }
-    const ItemType held = storedType;
-    // Promises to carriers are broken: those items count as stored again.
-    while (amountInRetrieval > 0) {
-        --amountInRetrieval;
-        if (isKind(ZoneStorage)) {
-            level->addStored(held, 1);
-        }
-    }
-    while (amountInDelivery > 0 && cancelDelivery(held)) {
-    }
-    if (storedAmount < 1) {
+    // Only an empty storage cell is a free slot; goods cells are none.
+    if (type == ZoneStorage) {
         level->removeStoreable(ItemNone, 1);
-        return;
     }
-    std::vector<std::unique_ptr<Item>> taken;
-    while (storedAmount > 0) {
-        unsigned one = 1;
-        if (!setItemInRetrieval(held, one)) {
-            break;
-        }
-        one = 1;
-        std::unique_ptr<Item> item = retrieveItem(held, one);
-        if (!item) {
-            break;
-        }
-        taken.push_back(std::move(item));
-    }
-    level->removeStoreable(ItemNone, 1);
-    isStorage = false;
-    for (std::unique_ptr<Item>& item : taken) {
-        level->storeItem(std::move(item));
+    if (zoneType == ZoneStorage) {
+        level->addStoreable(ItemNone, 1);
     }
 }
 
@@ -107,11 +78,11 @@ bool Zone::setItemInDelivery(ItemType itemType, unsigned& amount) {
         return false;
     }
     if (storedType == ItemNone) {
-        // The cell stops being an empty slot and becomes places for this type.
-        level->removeStoreable(ItemNone, 1);
         storedType = itemType;
         capacity = slots;
         if (isKind(ZoneStorage)) {
+            // The cell stops being an empty slot and becomes places for this type.
+            level->removeStoreable(ItemNone, 1);
             level->addStoreable(itemType, slots);
         }
         storedAmount = 0;
@@ -148,11 +119,11 @@ void Zone::releaseTypeIfEmpty() {
     }
     if (isKind(ZoneStorage)) {
         level->removeStoreable(storedType, capacity);
+        level->addStoreable(ItemNone, 1);
     }
     storedType = ItemNone;
     capacity = 0;
     rebuildItemQuad();
-    level->addStoreable(ItemNone, 1);
 }
 
 bool Zone::deliverItem(std::unique_ptr<Item>&& item, unsigned& amount) {

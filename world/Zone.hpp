@@ -29,8 +29,8 @@ public:
     Zone(const Zone&) = delete;
     Zone& operator=(const Zone&) = delete;
 
-    // Called for every refresh of the cell. A storage cell that stops being
-    // storage is emptied first, its items going to other storage cells.
+    // Called for every refresh of the cell. A cell changes its kind only
+    // empty: Level::setZone moves the goods off first.
     void set(sf::Texture* atlas, Level* owner, const sf::Font* font, ZoneType zoneType,
              float rotation, int column, int row);
 
@@ -72,7 +72,8 @@ private:
     void rebuildItemQuad();
     void rebuildLabel();
     void releaseTypeIfEmpty();
-    void emptyForConversion();
+    // The free-slot count follows an empty cell into its new kind.
+    void changeKind(ZoneType zoneType);
     // Text bounds need the font's glyphs, so the label is placed while drawing.
     void placeLabel() const;
 

@@ -144,3 +144,25 @@ TEST_F(ZoneRecordTest, ATruncatedRecordFailsSilently) {
     EXPECT_EQ(loadFails("ZONE 0.1 4 0 0 " + EmptyItems + " 0"), "");
     EXPECT_EQ(loadFails("ZONE 0.1 x"), "");
 }
+
+TEST_F(ZoneRecordTest, AGameSavedWithGoodsCellsAsFreeSlotsLoadsWithTheRightCounts) {
+    mark(ZoneStorage, 6, 4);
+    mark(ZoneStorage, 8, 4);
+    mark(ZoneGoodsIn, 6, 8);
+    mark(ZoneGoodsOut, 7, 8);
+    ASSERT_TRUE(bring(6, 4, ItemGlass));
+    ASSERT_TRUE(bring(6, 8, ItemSteel));
+    // Earlier games counted the empty goods-out cell as a free slot too.
+    level->addStoreable(ItemNone, 1);
+    auto out = ClassicOutput();
+    ASSERT_TRUE(level->writeTo(out));
+
+    // The registries are shared: one level at a time.
+    level.reset();
+    level = std::make_unique<Level>(nullptr, nullptr, "");
+    auto in = ClassicInput(out.str());
+    ASSERT_TRUE(level->readFrom(in));
+    EXPECT_EQ(level->getStoreableItemAmounts(), Counts({{ItemNone, 1}, {ItemGlass, 4}}));
+    EXPECT_EQ(level->freeStorageFor(ItemSteel), 5u);
+    expectConsistent();
+}

@@ -54,12 +54,13 @@ protected:
     Counts expectedStoreable() const {
         Counts counts;
         forEachZone([&](const Zone& z) {
-            if (!z.isStorageZone()) {
+            // Goods-in and goods-out cells are no store: they count nowhere.
+            if (z.getType() != ZoneStorage) {
                 return;
             }
             if (z.getStoredType() == ItemNone) {
                 counts[ItemNone] += 1;
-            } else if (z.getType() == ZoneStorage) {
+            } else {
                 counts[z.getStoredType()] +=
                     z.getCapacity() - z.getStoredAmount() - z.getAmountInDelivery();
             }

@@ -60,6 +60,7 @@ int Runner::runScript(const std::string& file) {
 
 int Runner::runLine(const Line& line) {
     const std::string& command = line.words[0];
+    level->clearRefusal();
     lastWasReport = command == "report";
     if (command == "tile")
         return commandTile(line);
@@ -109,7 +110,13 @@ int Runner::fail(const Line& line, const std::string& message) const {
 
 void Runner::refuse(const Line& line) {
     ++refused;
-    std::cout << "refused: " << line.file << ":" << line.number << ": " << line.text << std::endl;
+    std::cout << "refused: " << line.file << ":" << line.number << ": " << line.text;
+    // The reason the game shows the player, where it has one.
+    const std::string reason = GameParams::Texts::GetBuildRefusalText(level->getRefusal());
+    if (!reason.empty())
+        std::cout << " (" << reason << ")";
+    std::cout << std::endl;
+    level->clearRefusal();
 }
 
 bool Runner::hasWords(const Line& line, std::size_t least, std::size_t most) const {

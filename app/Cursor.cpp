@@ -1,6 +1,7 @@
 #include "app/Cursor.hpp"
 
 #include "app/Game.hpp"
+#include "params/BuildRefusal.hpp"
 #include "params/Graphics.hpp"
 #include "params/TileSize.hpp"
 #include "ui/MenuImageButton.hpp"
@@ -135,9 +136,28 @@ bool Cursor::onLeftPressed() {
 }
 
 bool Cursor::onLeftReleased() {
+    Level* world = level();
+    if (world != nullptr)
+        world->clearRefusal();
+    const bool handled = useTool(world);
+    refusalNote.clear();
+    if (world != nullptr)
+        refusalNote = GameParams::Texts::GetBuildRefusalText(world->getRefusal());
+    refusalNoteAt = getPosition();
+    return handled;
+}
+
+std::string Cursor::withRefusalNote(const std::string& cellText) {
+    if (getPosition() != refusalNoteAt)
+        refusalNote.clear();
+    if (refusalNote.empty())
+        return cellText;
+    return cellText.empty() ? refusalNote : refusalNote + "\n" + cellText;
+}
+
+bool Cursor::useTool(Level* world) {
     const int category = getToolCategory();
     const auto element = static_cast<GuiElemType>(getToolElement());
-    Level* world = level();
     const sf::Vector2f at = getPosition();
     switch (category) {
     case CategoryObject:

@@ -6,6 +6,8 @@
 #include <SFML/Graphics/Transformable.hpp>
 #include <SFML/Graphics/VertexArray.hpp>
 
+#include <string>
+
 class Game;
 class Level;
 class MenuImageButton;
@@ -49,6 +51,10 @@ public:
     const sf::VertexArray& getDragQuads() const { return dragQuads; }
     // Turns an object's preview a quarter clockwise.
     void rotateClockwise();
+    // The tooltip over the world: why the last click was refused, above the
+    // cell's own text, for as long as the pointer stays on the cell where the
+    // player let go.
+    std::string withRefusalNote(const std::string& cellText);
 
 protected:
     void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
@@ -59,6 +65,8 @@ private:
     Level* level() const;
     float tileSize() const;
     bool isZoneDemolition() const;
+    // The click's action on the level by the tool's category.
+    bool useTool(Level* world);
     void setFramePreview(Frame frame);
     void rebuildDragQuads();
     // Hides or shows again the zones of the drag rectangle.
@@ -75,4 +83,6 @@ private:
     bool dragging = false;
     sf::Vector2f dragStart{0.f, 0.f};
     sf::Vector2f dragEnd{0.f, 0.f};
+    std::string refusalNote;
+    sf::Vector2f refusalNoteAt{0.f, 0.f};
 };

@@ -132,7 +132,8 @@ void Game::updateHoverAndTooltip() {
         if (gui.isOver(mousePixel.x, mousePixel.y))
             text = gui.getTooltipText(mousePixel.x, mousePixel.y);
         else if (level)
-            text = level->tooltipText(mouseWorld.x, mouseWorld.y, mouseTile.x, mouseTile.y);
+            text = cursor.withRefusalNote(
+                level->tooltipText(mouseWorld.x, mouseWorld.y, mouseTile.x, mouseTile.y));
         tooltip.setText(text);
     }
     placeTooltip();

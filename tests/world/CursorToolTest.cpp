@@ -212,3 +212,18 @@ TEST_F(CursorTest, WithoutAToolClicksAreLeftToTheWorld) {
     cursor.selectTool(&tool(CategoryPanel, GuiTilesPanel));
     EXPECT_EQ(cursor.getTool(), nullptr) << "a panel button is no tool";
 }
+
+TEST_F(CursorTest, ARefusedDragSaysWhyWhileThePointerStaysWhereItWasLetGo) {
+    ASSERT_TRUE(level->setTile(TileFloor, 4, 4));
+    ASSERT_TRUE(level->setZone(ZoneWorkshop, 4, 4));
+    ASSERT_TRUE(level->placeObject(ObjectWorkbench, 4, 4, 0.f));
+    cursor.selectTool(&tool(CategoryDemolish, GuiDemolishZone));
+    drag(4, 4, 5, 4);
+    EXPECT_EQ(level->getZoneType(4, 4), ZoneWorkshop);
+    const std::string why = GameParams::Texts::GetBuildRefusalText(BuildRefusal::ObjectNeedsZone);
+    EXPECT_EQ(cursor.withRefusalNote("Werkbank"), why + "\nWerkbank");
+    pointAt(6, 4);
+    EXPECT_EQ(cursor.withRefusalNote(""), "");
+    pointAt(5, 4);
+    EXPECT_EQ(cursor.withRefusalNote(""), "") << "gone once the pointer left";
+}

@@ -242,7 +242,7 @@ void Level::update(float dt) {
         door->update(dt);
     }
     updateEmployees(dt);
-    processPathFindingQueue();
+    processPathFindingQueue(dt);
     sortObjects();
 }
 

@@ -9,6 +9,7 @@
 #include "params/BuildRefusal.hpp"
 #include "params/Enums.hpp"
 #include "world/CellBatch.hpp"
+#include "world/PathFindingBudget.hpp"
 #include "world/PathFindingItem.hpp"
 #include "world/PathGrid.hpp"
 #include "world/Tile.hpp"
@@ -313,8 +314,9 @@ public:
     }
 
     // --- Path-finding queue (LevelPathFinding.cpp) ------------------------
-    // Update step: spends at most PathFindingBudgetPerFrame node expansions.
-    void processPathFindingQueue();
+    // Update step: spends node expansions in proportion to the frame's game
+    // minutes, PathFindingBudgetPerFrame for a frame of normal length.
+    void processPathFindingQueue(float gameMinutes = PathFindingNormalFrameMinutes);
     void queuePathFinding(PathFindingItem item);
     const std::deque<PathFindingItem>& getPathFindingQueue() const { return pathFindingQueue; }
     // Releasing an employee or object drops what the queue holds of it.

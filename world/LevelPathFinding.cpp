@@ -5,13 +5,14 @@
 
 #include <algorithm>
 
-void Level::processPathFindingQueue() {
+void Level::processPathFindingQueue(float gameMinutes) {
     WorkOffPathFindingQueue(
         pathFinder, pathFindingQueue,
         [this](const PathFindingItem& item, Vec2i& goal) { return pathSearchGoal(item, goal); },
         [this](PathFindingItem& item, const std::vector<Vec2i>& path) {
             handlePathFound(item, path);
-        });
+        },
+        PathFindingBudgetFor(gameMinutes));
 }
 
 void Level::queuePathFinding(PathFindingItem item) {

@@ -1,10 +1,24 @@
 #include "world/PathFindingBudget.hpp"
 
+#include <algorithm>
+#include <cmath>
 #include <iostream>
 
+int PathFindingBudgetFor(float gameMinutes) {
+    if (!(gameMinutes > 0.f)) {
+        return 0;
+    }
+    const double expansions = static_cast<double>(gameMinutes) * PathFindingBudgetPerFrame /
+                              PathFindingNormalFrameMinutes;
+    // A frame far shorter than a step still makes one, so that searches go on
+    // at any frame rate.
+    return static_cast<int>(
+        std::clamp(std::round(expansions), 1.0, static_cast<double>(PathFindingBudgetCap)));
+}
+
 void WorkOffPathFindingQueue(PathGrid& grid, std::deque<PathFindingItem>& queue,
-                             const PathSearchGoal& goalOf, const PathSearchFinished& finished) {
-    int budget = PathFindingBudgetPerFrame;
+                             const PathSearchGoal& goalOf, const PathSearchFinished& finished,
+                             int budget) {
     while (!queue.empty()) {
         if (!grid.isSearching()) {
             Vec2i goal;

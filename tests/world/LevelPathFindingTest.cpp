@@ -78,6 +78,41 @@ TEST(PathFindingBudgetTest, ALongSearchIsSpreadOverFramesAndFindsTheSameWay) {
     EXPECT_EQ(grid.getIterations(), reference.getIterations());
 }
 
+// Game minutes until the queue of long searches is worked off in frames of
+// the given length, each spending the budget for that length.
+float MinutesToWorkOff(float frameMinutes, Finished& finished) {
+    PathGrid grid;
+    layFloorWithWall(grid);
+    std::deque<PathFindingItem> queue;
+    for (int row = 2; row < 12; row += 2) {
+        queue.push_back(requestFor({Vec2i(5, row)}));
+    }
+    float minutes = 0.f;
+    while (!queue.empty() && minutes < 100.f) {
+        WorkOffPathFindingQueue(grid, queue, fixedGoal(Vec2i(70, 5)),
+                                recordAndRemove(finished, queue),
+                                PathFindingBudgetFor(frameMinutes));
+        minutes += frameMinutes;
+    }
+    return minutes;
+}
+
+TEST(PathFindingBudgetTest, SearchesTakeTheSameGameTimeAtEverySpeed) {
+    Finished normal;
+    Finished top;
+    const float normalMinutes = MinutesToWorkOff(PathFindingNormalFrameMinutes, normal);
+    const float topMinutes = MinutesToWorkOff(0.3f, top);
+    // Several frames at top speed, and no more than one frame apart.
+    EXPECT_GT(topMinutes, 1.f);
+    EXPECT_NEAR(topMinutes, normalMinutes, 0.3f);
+    EXPECT_EQ(top.paths, normal.paths);
+    // Paused, nothing; a frame beyond the longest the game makes, no more
+    // than that one.
+    EXPECT_EQ(PathFindingBudgetFor(0.f), 0);
+    EXPECT_EQ(PathFindingBudgetFor(1.8f), PathFindingBudgetCap);
+    EXPECT_EQ(PathFindingBudgetFor(60.f), PathFindingBudgetCap);
+}
+
 TEST(PathFindingBudgetTest, ShortSearchesShareOneFrame) {
     PathGrid grid;
     layFloorWithWall(grid);
@@ -188,6 +223,15 @@ TEST_F(LevelTest, AFrameSearchesFromTheEmployeesCellAndHandsOnTheRequest) {
     EXPECT_TRUE(level->getPathFindingQueue().empty());
     EXPECT_TRUE(level->getPathFinder().hasFound());
     EXPECT_EQ(level->getPathFinder().getGoal(), Vec2i(10, 20));
+}
+
+TEST_F(LevelTest, APausedFrameSearchesNothing) {
+    Employee employee(level.get(), 0, 10, 20);
+    level->queuePathFinding(
+        PathFindingItem(&employee, NeedWork, {Vec2i(14, 20)}, {TaskWalk}, {nullptr}, {ItemNone}));
+    level->update(0.f);
+    EXPECT_EQ(level->getPathFindingQueue().size(), 1u);
+    EXPECT_FALSE(level->getPathFinder().isSearching());
 }
 
 TEST_F(LevelTest, AnEmployeeWhoLeavesMidSearchTakesTheSearchAlong) {

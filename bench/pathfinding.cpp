@@ -1,7 +1,7 @@
 // Cost of path finding on the 80 x 60 map: one whole search, and one frame's
-// budget of expansions. For comparison, the same searches with the plain
-// selection that scans every cell per expansion.
-// Run from build/ as `bench/pathfinding`.
+// budget of expansions at normal speed, at top speed and at the cap. For comparison, the same
+// searches with the plain selection that scans every cell per expansion. Run from build/ as
+// `bench/pathfinding`.
 
 #include "tests/world/ScanPathSearch.hpp"
 #include "world/PathFindingBudget.hpp"
@@ -101,7 +101,11 @@ int main() {
               << expansions / Searches << " expansions each on average\n"
               << "queued selection: " << queued / Searches << " us per search, "
               << perExpansion * PathFindingBudgetPerFrame << " us per frame budget of "
-              << PathFindingBudgetPerFrame << " expansions\n"
+              << PathFindingBudgetPerFrame << " expansions (normal speed), "
+              << perExpansion * PathFindingBudgetFor(0.3f) << " us for "
+              << PathFindingBudgetFor(0.3f) << " (top speed), "
+              << perExpansion * PathFindingBudgetCap << " us for the cap of "
+              << PathFindingBudgetCap << "\n"
               << "scan selection:   " << scanned / Searches << " us per search, "
               << scanPerExpansion * PathFindingBudgetPerFrame << " us per frame budget\n"
               << "scan / queued:    " << scanned / queued << std::endl;

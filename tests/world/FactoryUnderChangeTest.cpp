@@ -281,7 +281,9 @@ protected:
                 << employee.getFullName() << " stands still: " << current;
         });
         const Truck* truck = level->getActiveTruck();
-        const std::size_t pending = level->getTruckLogistics().unitsPending();
+        const TruckLogistics& logistics = level->getTruckLogistics();
+        const std::size_t pending =
+            logistics.getDeliveryItems().size() + logistics.getPickUpItems().size();
         if (truck == nullptr || !truck->isParked() || pending < fewestPending) {
             fewestPending = truck != nullptr && truck->isParked() ? pending : SIZE_MAX;
             truckProgressAt = now;

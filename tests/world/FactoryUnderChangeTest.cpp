@@ -7,11 +7,14 @@
 #include "actors/Employee.hpp"
 #include "actors/GameObject.hpp"
 #include "actors/Truck.hpp"
+#include "FactoryBuilding.hpp"
 #include "ZoneTestSupport.hpp"
 
 #include <cstdlib>
 #include <random>
 #include <sstream>
+
+using namespace FactoryBuilding;
 
 namespace {
 
@@ -44,58 +47,31 @@ unsigned steelOf(ItemType type) {
 
 class FactoryUnderChangeTest : public ZoneLevelTest {
 protected:
-    static float px(int cell) { return static_cast<float>(cell * 128); }
-
-    void tiles(TileType type, int c1, int r1, int c2, int r2) {
-        for (int row = r1; row <= r2; ++row) {
-            for (int column = c1; column <= c2; ++column) {
-                level->buyTile(type, px(column), px(row));
-            }
-        }
-    }
-    void zones(ZoneType type, int c1, int r1, int c2, int r2) {
-        for (int row = r1; row <= r2; ++row) {
-            for (int column = c1; column <= c2; ++column) {
-                level->buyZone(type, px(column), px(row));
-            }
-        }
-    }
-    void door(int column, int row) {
-        level->buyTile(TileFloor, px(column), px(row));
-        level->buyObject(0.f, ObjectDoor, px(column), px(row));
-    }
-    void bench(int column, int row, ItemType recipe) {
-        level->buyObject(0.f, ObjectWorkbench, px(column), px(row));
-        if (GameObject* object = level->findObjectOnCell(ObjectWorkbench, column, row)) {
-            object->setRecipe(recipe);
-        }
-    }
-
     // Storage and workshop above a corridor; goods-in and goods-out below
     // it, by the sidewalk where the truck stops. Building it again over a
     // changed factory is the player putting things right: what stands is kept.
     void buildFactory() {
-        tiles(TileFloor, 34, 44, 50, 52);
-        tiles(TileWall, 33, 43, 51, 43);
-        tiles(TileWall, 33, 53, 51, 53);
-        tiles(TileWall, 33, 44, 33, 52);
-        tiles(TileWall, 51, 44, 51, 52);
-        tiles(TileWall, 34, 47, 50, 47);
-        tiles(TileWall, 34, 49, 50, 49);
-        tiles(TileWall, 42, 44, 42, 46);
-        tiles(TileWall, 42, 50, 42, 52);
+        Tiles(*level, TileFloor, 34, 44, 50, 52);
+        Tiles(*level, TileWall, 33, 43, 51, 43);
+        Tiles(*level, TileWall, 33, 53, 51, 53);
+        Tiles(*level, TileWall, 33, 44, 33, 52);
+        Tiles(*level, TileWall, 51, 44, 51, 52);
+        Tiles(*level, TileWall, 34, 47, 50, 47);
+        Tiles(*level, TileWall, 34, 49, 50, 49);
+        Tiles(*level, TileWall, 42, 44, 42, 46);
+        Tiles(*level, TileWall, 42, 50, 42, 52);
         for (int column : {37, 46}) {
             for (int row : {47, 49, 53}) {
-                door(column, row);
+                Door(*level, column, row);
             }
         }
-        zones(ZoneStorage, 34, 44, 41, 46);
-        zones(ZoneWorkshop, 43, 44, 50, 46);
-        zones(ZoneGoodsIn, 34, 50, 41, 52);
-        zones(ZoneGoodsOut, 43, 50, 50, 52);
-        bench(44, 44, ItemSheetMetal);
-        bench(47, 44, ItemGearbox);
-        bench(50, 45, ItemSteering);
+        Zones(*level, ZoneStorage, 34, 44, 41, 46);
+        Zones(*level, ZoneWorkshop, 43, 44, 50, 46);
+        Zones(*level, ZoneGoodsIn, 34, 50, 41, 52);
+        Zones(*level, ZoneGoodsOut, 43, 50, 50, 52);
+        Bench(*level, 44, 44, ItemSheetMetal);
+        Bench(*level, 47, 44, ItemGearbox);
+        Bench(*level, 50, 45, ItemSteering);
     }
 
     // --- The player ---------------------------------------------------------
@@ -104,8 +80,8 @@ protected:
     void act() {
         const int column = pick(33, 51);
         const int row = pick(43, 53);
-        const float x = px(column);
-        const float y = px(row);
+        const float x = Px(column);
+        const float y = Px(row);
         switch (pick(0, 11)) {
         case 0:
             level->buyTile(TileWall, x, y);
@@ -120,10 +96,10 @@ protected:
             level->sellZone(x, y);
             break;
         case 4:
-            bench(column, row, Recipes[pick(0, 3)]);
+            Bench(*level, column, row, Recipes[pick(0, 3)]);
             break;
         case 5:
-            door(column, row);
+            Door(*level, column, row);
             break;
         case 6:
             level->sellObject(x, y);

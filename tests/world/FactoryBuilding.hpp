@@ -1,0 +1,43 @@
+#pragma once
+
+#include "actors/GameObject.hpp"
+#include "world/Level.hpp"
+
+// Building a factory as the player's tools do, a rectangle at a time; each
+// cell is bought, and refusals (a cell that already has what is asked for)
+// are passed over, so a layout can be built again over a changed factory.
+namespace FactoryBuilding {
+
+inline float Px(int cell) {
+    return static_cast<float>(cell * 128);
+}
+
+inline void Tiles(Level& level, TileType type, int c1, int r1, int c2, int r2) {
+    for (int row = r1; row <= r2; ++row) {
+        for (int column = c1; column <= c2; ++column) {
+            level.buyTile(type, Px(column), Px(row));
+        }
+    }
+}
+
+inline void Zones(Level& level, ZoneType type, int c1, int r1, int c2, int r2) {
+    for (int row = r1; row <= r2; ++row) {
+        for (int column = c1; column <= c2; ++column) {
+            level.buyZone(type, Px(column), Px(row));
+        }
+    }
+}
+
+inline void Door(Level& level, int column, int row) {
+    level.buyTile(TileFloor, Px(column), Px(row));
+    level.buyObject(0.f, ObjectDoor, Px(column), Px(row));
+}
+
+inline void Bench(Level& level, int column, int row, ItemType recipe) {
+    level.buyObject(0.f, ObjectWorkbench, Px(column), Px(row));
+    if (GameObject* object = level.findObjectOnCell(ObjectWorkbench, column, row)) {
+        object->setRecipe(recipe);
+    }
+}
+
+} // namespace FactoryBuilding

@@ -41,6 +41,17 @@ std::pair<MenuButton*, MenuButton*> AddButtonRow(Menu& menu, int leftKind, int r
     return {leftButton, rightButton};
 }
 
+MenuButton* AddCentredButton(Menu& menu, int kind, float width) {
+    auto row = std::make_unique<MenuColumnContainer>();
+    row->setColumnCount(1);
+    auto button = std::make_unique<MenuButton>(row.get(), menu.getGame(), menu.getFont(), kind);
+    MenuButton* added = button.get();
+    row->addElement(0, std::move(button));
+    row->setSize(width, 0.f);
+    menu.add(std::move(row));
+    return added;
+}
+
 void Finish(Menu& menu) {
     menu.layout();
     Centre(menu);

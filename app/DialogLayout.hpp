@@ -23,6 +23,8 @@ std::pair<MenuButton*, MenuButton*> AddButtonRow(Menu& menu, int leftKind, int r
                                                  float width);
 // Lays the dialog out and centres it in the window. The open flag is left
 // alone: a dialog rebuilt while on the stack must stay closable.
+// One button in the middle of a row of the given width.
+MenuButton* AddCentredButton(Menu& menu, int kind, float width);
 void Finish(Menu& menu);
 void Centre(Menu& menu);
 

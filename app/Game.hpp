@@ -121,6 +121,9 @@ public:
     // Closes the window, after asking when progress would be lost.
     void quit();
 
+    // A notice in the question's place, with one button that closes it: why
+    // something the player asked for was not done.
+    bool tell(const std::string& title, const std::vector<std::string>& lines);
     // Asks before something is lost (GameQuestion.cpp): a title, a few lines
     // of text, the confirming button's kind and what it then does. The
     // question opens over the other dialogs; cancelling changes nothing.

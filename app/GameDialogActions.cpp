@@ -140,7 +140,11 @@ void Game::dismissEmployee(int id) {
     const auto& employees = level->getEmployees();
     for (std::size_t index = 0; index < employees.size(); ++index)
         if (employees[index]->getId() == id) {
-            level->removeEmployee(index);
+            const std::string name = employees[index]->getFullName();
+            if (!level->removeEmployee(index))
+                // Only a unit in hand that fits nowhere keeps someone on.
+                tell("Nicht entlassen",
+                     {name + " trägt Ware, für die", "kein Lagerplatz frei ist."});
             break;
         }
     refreshDismissMenu();

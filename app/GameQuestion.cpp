@@ -40,7 +40,10 @@ void Game::buildQuestionMenu(const std::string& title, const std::vector<std::st
             ->setLargestCharacterSize(LineCharacterSize);
     }
     questionMenu.add(std::make_unique<MenuSpacer>(nullptr, QuestionWidth, GapAboveButtons));
-    DialogLayout::AddButtonRow(questionMenu, confirmKind, ButtonCancelQuestion, QuestionWidth);
+    if (confirmKind == ButtonCloseNotice)
+        DialogLayout::AddCentredButton(questionMenu, ButtonCloseNotice, QuestionWidth);
+    else
+        DialogLayout::AddButtonRow(questionMenu, confirmKind, ButtonCancelQuestion, QuestionWidth);
     DialogLayout::Finish(questionMenu);
 }
 
@@ -57,6 +60,10 @@ bool Game::ask(const std::string& title, const std::vector<std::string>& lines, 
     questionAnswer = std::move(answer);
     questionClock.restart();
     return openMenu(questionMenu);
+}
+
+bool Game::tell(const std::string& title, const std::vector<std::string>& lines) {
+    return ask(title, lines, ButtonCloseNotice, nullptr);
 }
 
 void Game::confirmQuestion() {

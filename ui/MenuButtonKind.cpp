@@ -17,7 +17,7 @@ const MenuButtonKindInfo ButtonKinds[ButtonKindCount] = {
     {"Schließen", ActionCloseTopMenu},        {"Schließen", ActionCloseTopMenu},
     {"Verlassen", ActionConfirmQuestion},     {"Laden", ActionConfirmQuestion},
     {"Überschreiben", ActionConfirmQuestion}, {"Entlassen", ActionConfirmQuestion},
-    {"Abbrechen", ActionCloseTopMenu},
+    {"Abbrechen", ActionCloseTopMenu},        {"OK", ActionCloseTopMenu},
 };
 
 const MenuButtonKindInfo UnknownKind = {"UNKNOWN BUTTON", ActionNone};

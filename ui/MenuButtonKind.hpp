@@ -35,7 +35,9 @@ enum MenuButtonKind : int {
     ButtonConfirmOverwrite = 26,
     ButtonConfirmDismiss = 27,
     ButtonCancelQuestion = 28,
-    ButtonKindCount = 29,
+    // The only button of a notice the game shows when it refuses something.
+    ButtonCloseNotice = 29,
+    ButtonKindCount = 30,
 };
 
 struct MenuButtonKindInfo {

@@ -57,6 +57,9 @@ xs_key Escape
 xs_click 640 360
 xs_click 470 220
 xs_click 537 533
+# The new game's clock has run: loading over it asks first ("Laden").
+xs_wait_frames 1
+xs_click 517 400
 xs_click 640 442
 mkdir -p "$here/img"
 shot factory >/dev/null

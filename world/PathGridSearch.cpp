@@ -1,23 +1,32 @@
 #include "world/PathGrid.hpp"
 
 #include <algorithm>
-#include <cmath>
+#include <functional>
 #include <limits>
 
 namespace {
 
-constexpr unsigned StraightStepCost = 10;
-constexpr unsigned DiagonalStepCost = 14;
 // Offsets from this index on are diagonal moves.
 constexpr std::size_t FirstDiagonal = 4;
-// A diagonal step's walk factor leans on the two cells it passes between.
-constexpr float DiagonalOwnShare = 0.25f;
-constexpr float DiagonalSideShare = 0.75f;
-// A nearly impassable cell would make the cost leave the range of unsigned;
-// beyond this it makes no difference to any route anyway.
-constexpr float MaxStepCost = 1u << 20;
 // Keeps cost plus estimate clear of wrapping round on any grid.
 constexpr unsigned MaxCostSoFar = std::numeric_limits<unsigned>::max() / 2;
+
+// The smallest key is the smallest total and, among equal totals, the largest
+// cell index: the node a scan of every cell in index order would pick when
+// later cells win ties.
+std::uint64_t openKey(unsigned total, int padded) {
+    return static_cast<std::uint64_t>(total) << 32 |
+           (std::numeric_limits<std::uint32_t>::max() - static_cast<std::uint32_t>(padded));
+}
+
+unsigned keyTotal(std::uint64_t key) {
+    return static_cast<unsigned>(key >> 32);
+}
+
+int keyCell(std::uint64_t key) {
+    return static_cast<int>(std::numeric_limits<std::uint32_t>::max() -
+                            static_cast<std::uint32_t>(key));
+}
 
 } // namespace
 
@@ -30,21 +39,17 @@ bool PathGrid::startSearch(const Vec2i& searchGoal, const std::vector<Vec2i>& se
     sources = searchSources;
     iterations = 0;
     releaseNodes();
-    const std::size_t cells = weights.size();
-    openGrid.assign(cells, nullptr);
-    closedGrid.assign(cells, nullptr);
-    current = nullptr;
+    beginMarks();
+    goalIndex = isInGrid(goal.x, goal.y) ? paddedIndex(goal.x, goal.y) : -1;
     for (auto it = sources.begin(); it != sources.end();) {
         if (getWeight(it->x, it->y) <= 0.f) {
             it = sources.erase(it);
             continue;
         }
         // A cell listed twice keeps the later node; the earlier one's heap
-        // entry goes stale with it.
-        PathNode* node = makeNode(Vec2i(it->x, it->y), 0, 0, nullptr);
-        openGrid[static_cast<std::size_t>(indexOf(node->cell))] = node;
-        pushOpen(*node);
-        current = node;
+        // entry is dropped once the cell is closed.
+        current = paddedIndex(it->x, it->y);
+        openCell(current, 0, 0, -1);
         ++it;
     }
     found = false;
@@ -55,24 +60,22 @@ bool PathGrid::step() {
     if (!searching) {
         return true;
     }
-    if (current != nullptr) {
+    if (current >= 0) {
         for (int expansion = 0; expansion < ExpansionsPerStep; ++expansion) {
             ++iterations;
             current = popBestOpen();
-            if (current == nullptr) {
+            if (current < 0) {
                 break;
             }
-            if (current->cell == goal) {
+            if (current == goalIndex) {
                 found = true;
                 break;
             }
-            const std::size_t index = static_cast<std::size_t>(indexOf(current->cell));
-            openGrid[index] = nullptr;
-            closedGrid[index] = current;
-            expand(*current);
+            searchCells[static_cast<std::size_t>(current)].mark = openMark + 1;
+            expand(current);
         }
     }
-    if (current != nullptr && !found) {
+    if (current >= 0 && !found) {
         return false;
     }
     searching = false;
@@ -81,9 +84,13 @@ bool PathGrid::step() {
 
 std::vector<Vec2i> PathGrid::getPath() {
     path.clear();
-    if (current != nullptr && found) {
-        for (const PathNode* node = current; node != nullptr; node = node->parent) {
-            path.push_back(node->cell);
+    if (current >= 0 && found) {
+        for (int padded = current; padded >= 0;) {
+            const SearchCell& node = searchCells[static_cast<std::size_t>(padded)];
+            Vec2i cell = cellAt(padded);
+            cell.z = static_cast<int>(node.costSoFar + node.estimate);
+            path.push_back(cell);
+            padded = node.parent;
         }
     }
     return path;
@@ -93,86 +100,105 @@ void PathGrid::cancelSearch() {
     searching = false;
     found = false;
     releaseNodes();
-    openGrid.clear();
-    closedGrid.clear();
 }
 
 void PathGrid::releaseNodes() {
-    current = nullptr;
+    current = -1;
     openHeap.clear();
-    nodes.clear();
 }
 
-PathNode* PathGrid::makeNode(const Vec2i& cell, unsigned costSoFar, unsigned estimate,
-                             PathNode* parent) {
-    PathNode& node = nodes.emplace_back();
-    node.costSoFar = costSoFar;
-    node.estimate = estimate;
-    node.cell = Vec2i(cell.x, cell.y, static_cast<int>(node.total()));
-    node.parent = parent;
-    return &node;
+void PathGrid::beginMarks() {
+    // Two marks per search; when they run out, the cells are cleared once.
+    if (openMark >= std::numeric_limits<std::uint32_t>::max() - 2) {
+        for (SearchCell& cell : searchCells) {
+            cell.mark = 0;
+        }
+        openMark = 0;
+    }
+    openMark += 2;
 }
 
-void PathGrid::pushOpen(const PathNode& node) {
-    openHeap.push_back(OpenEntry{node.total(), indexOf(node.cell)});
-    std::push_heap(openHeap.begin(), openHeap.end(), ExpandsLater());
+void PathGrid::openCell(int padded, unsigned costSoFar, unsigned estimate, int parent) {
+    SearchCell& cell = searchCells[static_cast<std::size_t>(padded)];
+    cell.costSoFar = costSoFar;
+    cell.estimate = estimate;
+    cell.parent = parent;
+    cell.mark = openMark;
+    openHeap.push_back(openKey(costSoFar + estimate, padded));
+    std::push_heap(openHeap.begin(), openHeap.end(), std::greater<std::uint64_t>());
 }
 
-PathNode* PathGrid::popBestOpen() {
+int PathGrid::popBestOpen() {
     while (!openHeap.empty()) {
-        std::pop_heap(openHeap.begin(), openHeap.end(), ExpandsLater());
-        const OpenEntry entry = openHeap.back();
+        std::pop_heap(openHeap.begin(), openHeap.end(), std::greater<std::uint64_t>());
+        const std::uint64_t key = openHeap.back();
         openHeap.pop_back();
         // Totals only ever drop and closed cells never reopen, so an entry
         // is current exactly when it still carries its open node's total.
-        PathNode* node = openGrid[static_cast<std::size_t>(entry.cellIndex)];
-        if (node != nullptr && node->total() == entry.total) {
-            return node;
+        const int padded = keyCell(key);
+        const SearchCell& cell = searchCells[static_cast<std::size_t>(padded)];
+        if (cell.mark == openMark && cell.costSoFar + cell.estimate == keyTotal(key)) {
+            return padded;
         }
     }
-    return nullptr;
+    return -1;
 }
 
-void PathGrid::expand(PathNode& node) {
-    for (std::size_t d = 0; d < directionCount; ++d) {
-        const Vec2i& offset = directions[d];
-        const Vec2i neighbour(node.cell.x + offset.x, node.cell.y + offset.y);
-        const unsigned cost = stepCost(node.cell, offset, d);
+// Looked up for the walk factors the level sets; defined ahead of expand()
+// so that it is inlined there.
+inline unsigned PathGrid::diagonalCost(int from, const Vec2i& here,
+                                       std::size_t directionIndex) const {
+    const Vec2i& offset = directions[directionIndex];
+    const auto classAt = [this](int padded) {
+        return walkClasses[static_cast<std::size_t>(padded)];
+    };
+    const unsigned cost =
+        diagonalCosts[classAt(from + neighbourSteps[directionIndex])][classAt(from + offset.x)]
+                     [classAt(from + offset.y * paddedWidth)];
+    return cost != UnusualFactor ? cost : diagonalCostFromWeights(here, offset);
+}
+
+void PathGrid::expand(int from) {
+    const unsigned costHere = searchCells[static_cast<std::size_t>(from)].costSoFar;
+    const Vec2i here = cellAt(from);
+    const std::uint32_t closedMark = openMark + 1;
+    const std::size_t count = directionCount;
+    for (std::size_t d = 0; d < count; ++d) {
+        const int padded = from + neighbourSteps[d];
+        SearchCell& next = searchCells[static_cast<std::size_t>(padded)];
+        if (next.mark == closedMark) {
+            continue;
+        }
+        const unsigned cost = d < FirstDiagonal ? straightCosts[static_cast<std::size_t>(padded)]
+                                                : diagonalCost(from, here, d);
         if (cost == 0) {
             continue;
         }
-        const unsigned costSoFar = std::min(node.costSoFar + cost, MaxCostSoFar);
-        PathNode*& open = openGrid[static_cast<std::size_t>(indexOf(neighbour))];
-        if (open == nullptr) {
-            open = makeNode(neighbour, costSoFar, heuristic(neighbour, goal), &node);
-            pushOpen(*open);
-        } else if (costSoFar < open->costSoFar) {
-            open->parent = &node;
-            open->costSoFar = costSoFar;
-            open->cell.z = static_cast<int>(open->total());
-            pushOpen(*open);
+        const unsigned costSoFar = std::min(costHere + cost, MaxCostSoFar);
+        if (next.mark != openMark) {
+            const Vec2i cell(here.x + directions[d].x, here.y + directions[d].y);
+            const unsigned estimate =
+                plainHeuristic != nullptr ? plainHeuristic(cell, goal) : heuristic(cell, goal);
+            openCell(padded, costSoFar, estimate, from);
+        } else if (costSoFar < next.costSoFar) {
+            next.parent = from;
+            next.costSoFar = costSoFar;
+            openHeap.push_back(openKey(costSoFar + next.estimate, padded));
+            std::push_heap(openHeap.begin(), openHeap.end(), std::greater<std::uint64_t>());
         }
     }
 }
 
-unsigned PathGrid::stepCost(const Vec2i& from, const Vec2i& offset,
-                            std::size_t directionIndex) const {
-    const int column = from.x + offset.x;
-    const int row = from.y + offset.y;
-    float weight = getWeight(column, row);
-    if (weight <= 0.f || closedGrid[static_cast<std::size_t>(column + row * worldSize.x)]) {
+unsigned PathGrid::diagonalCostFromWeights(const Vec2i& here, const Vec2i& offset) const {
+    const float weight = getWeight(here.x + offset.x, here.y + offset.y);
+    if (weight <= 0.f) {
         return 0;
     }
-    unsigned base = StraightStepCost;
-    if (directionIndex >= FirstDiagonal) {
-        // Both cells beside the diagonal must be passable: no cutting corners.
-        const float beside = std::min(getWeight(column, from.y), getWeight(from.x, row));
-        if (beside <= 0.f) {
-            return 0;
-        }
-        base = DiagonalStepCost;
-        weight = DiagonalOwnShare * weight + DiagonalSideShare * beside;
+    // Both cells beside the diagonal must be passable: no cutting corners.
+    const float beside =
+        std::min(getWeight(here.x + offset.x, here.y), getWeight(here.x, here.y + offset.y));
+    if (beside <= 0.f) {
+        return 0;
     }
-    return static_cast<unsigned>(
-        std::min(std::round(static_cast<float>(base) / weight), MaxStepCost));
+    return roundedStepCost(DiagonalStepCost, diagonalWeight(weight, beside));
 }

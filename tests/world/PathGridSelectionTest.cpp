@@ -41,13 +41,10 @@ Vec2i randomCell(std::mt19937& random, int width, int height) {
                  std::uniform_int_distribution<int>(-1, height)(random));
 }
 
-void compareOneSearch(std::mt19937& random, const RandomCase& shape, int mapNumber) {
-    PathGrid grid;
-    grid.setWorldSize(Vec2i(shape.width, shape.height));
-    grid.setDirectionCount(shape.directions);
-    if (shape.diagonalEstimate) {
-        grid.setHeuristic(diagonalHeuristic);
-    }
+// The grid is shared by all maps of a shape, as the level's is by all its
+// searches: nothing of one search or map may linger into the next.
+void compareOneSearch(PathGrid& grid, std::mt19937& random, const RandomCase& shape,
+                      int mapNumber) {
     for (int row = 0; row < shape.height; ++row) {
         for (int column = 0; column < shape.width; ++column) {
             grid.setWeight(column, row, randomWeight(random));
@@ -94,8 +91,14 @@ TEST(PathGridSelectionTest, QueuedSelectionExpandsLikeTheScanOnRandomMaps) {
     std::mt19937 random(20261208);
     int mapNumber = 0;
     for (const RandomCase& shape : shapes) {
+        PathGrid grid;
+        grid.setWorldSize(Vec2i(shape.width, shape.height));
+        grid.setDirectionCount(shape.directions);
+        if (shape.diagonalEstimate) {
+            grid.setHeuristic(diagonalHeuristic);
+        }
         for (int i = 0; i < 60; ++i, ++mapNumber) {
-            compareOneSearch(random, shape, mapNumber);
+            compareOneSearch(grid, random, shape, mapNumber);
             if (HasFatalFailure()) {
                 return;
             }

@@ -144,3 +144,24 @@ TEST_F(EmployeeCarryTest, LeavingTheLevelStoresTheCarriedItemAndFreesTheTile) {
     EXPECT_EQ(Target().getAmountInDelivery(), 0u);
     EXPECT_EQ(StoredSteel(), 1u);
 }
+
+// Dismissing a worker whose unit no storage can take would throw the unit
+// away: the level refuses, and lets the worker go once there is room.
+TEST_F(EmployeeCarryTest, AWorkerWhoseUnitFitsNowhereIsNotDismissed) {
+    StockSource(1);
+    ASSERT_TRUE(level->hireApplicant(0));
+    Employee& worker = *level->getEmployees().front();
+    // Instead of walking in from the street, straight to the steel.
+    worker.giveUpChain();
+    worker.receiveTasks({PickUp(), MakeTask(TaskWalk, Column, Row + 1), Deliver()});
+    worker.handleCurrentTask(0.001f);
+    ASSERT_TRUE(worker.isCarrying());
+    ASSERT_TRUE(level->setZone(ZoneNone, SourceColumn, Row));
+    ASSERT_TRUE(level->setZone(ZoneNone, TargetColumn, Row));
+
+    EXPECT_FALSE(level->removeEmployee(0));
+    EXPECT_TRUE(worker.isCarrying());
+    ASSERT_TRUE(level->setZone(ZoneStorage, TargetColumn, Row));
+    EXPECT_TRUE(level->removeEmployee(0));
+    EXPECT_EQ(StoredSteel(), 1u);
+}

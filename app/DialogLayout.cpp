@@ -4,6 +4,7 @@
 #include "ui/MenuButton.hpp"
 #include "ui/MenuColumnContainer.hpp"
 #include "ui/MenuLabel.hpp"
+#include "ui/MenuSpacer.hpp"
 
 #include <algorithm>
 #include <memory>
@@ -42,11 +43,15 @@ std::pair<MenuButton*, MenuButton*> AddButtonRow(Menu& menu, int leftKind, int r
 }
 
 MenuButton* AddCentredButton(Menu& menu, int kind, float width) {
+    // The middle one of three columns: a lone button as wide as the dialog
+    // would read as a bar rather than a button.
     auto row = std::make_unique<MenuColumnContainer>();
-    row->setColumnCount(1);
+    row->setColumnCount(3);
     auto button = std::make_unique<MenuButton>(row.get(), menu.getGame(), menu.getFont(), kind);
     MenuButton* added = button.get();
-    row->addElement(0, std::move(button));
+    row->addElement(0, std::make_unique<MenuSpacer>(row.get(), 0.f, 0.f));
+    row->addElement(1, std::move(button));
+    row->addElement(2, std::make_unique<MenuSpacer>(row.get(), 0.f, 0.f));
     row->setSize(width, 0.f);
     menu.add(std::move(row));
     return added;

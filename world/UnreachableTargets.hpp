@@ -6,10 +6,11 @@
 #include <map>
 #include <tuple>
 
-// Carrying jobs whose second leg found no way: a pick-up place from which the
-// item could not be brought anywhere. The dispatch passes them over, so that
-// one unreachable drop-off does not keep every carrier (and the truck driver)
-// trying the same job for ever. Reachability changes only with the map, so
+// Carrying jobs that found no way: a pick-up place from which the item could
+// not be brought to where it was bound (or, for the truck's driver, a place
+// it could not reach at all). The dispatch passes them over, so that one
+// unreachable drop-off does not keep every carrier and the driver trying the
+// same job for ever. Reachability changes only with the map, so
 // the level forgets them all whenever a tile, zone or object changes; they
 // also run out after a while. Not saved: a loaded game tries each job once more.
 class UnreachableTargets {
@@ -23,7 +24,6 @@ public:
     void remember(const Vec2i& cell, ItemType item, Leg leg, float now);
     bool isRemembered(const Vec2i& cell, ItemType item, Leg leg, float now) const;
     void forgetAll() { entries.clear(); }
-    bool empty() const { return entries.empty(); }
 
 private:
     using Key = std::tuple<int, int, int, int>;

@@ -176,3 +176,17 @@ TEST_F(QuestionTest, DismissingAsksForEachPersonAndADoubleClickDismissesAtMostOn
     EXPECT_EQ(level().getEmployees()[0]->getId(), secondId);
     EXPECT_EQ(game->getTopMenu(), &dismissal);
 }
+
+// Why something asked for was not done: a notice with one button, which
+// closes it and nothing else.
+TEST_F(QuestionTest, ANoticeSaysWhyAndItsOneButtonClosesIt) {
+    ASSERT_TRUE(game->openDismissMenu());
+    ASSERT_TRUE(game->tell("Nicht entlassen",
+                           {"Eva Berg trägt Ware, für die", "kein Lagerplatz frei ist."}));
+    ASSERT_TRUE(asked());
+    EXPECT_EQ(question(),
+              "Nicht entlassen\nEva Berg trägt Ware, für die\nkein Lagerplatz frei ist.\n");
+    EXPECT_EQ(DialogLayout::FindAll<MenuButton>(game->getQuestionMenu()).size(), 1u);
+    answer(ButtonCloseNotice);
+    EXPECT_EQ(game->getTopMenu(), &game->getDismissMenu());
+}

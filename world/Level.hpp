@@ -384,8 +384,10 @@ private:
     void handOverChain(PathFindingItem& item, const Vec2i& target, bool lockIfEmpty);
     void lockNeed(Employee* employee, NeedType need);
     bool isEnclosedRoomAt(int column, int row) const;
-    Zone* findPlaceToPutDown(ItemType type, ZoneType kind) const;
-    bool putItemInto(Zone& zone, std::unique_ptr<Item>& item);
+    // Every cell of the kind that can take one more unit of the type, as a
+    // drop-off; only cells in enclosed rooms when enclosedOnly.
+    void addCellsThatCanTake(ZoneType kind, ItemType type, bool enclosedOnly,
+                             PathFindingItem& request) const;
     // Stored minus promised units of the type on the cell's zone.
     unsigned takeableAt(int column, int row, ItemType type) const;
 

@@ -17,52 +17,13 @@ bool isRealItemType(ItemType type) {
 
 } // namespace
 
-Zone* Level::findPlaceToPutDown(ItemType type, ZoneType kind) const {
-    if (!zoneContainer || !isRealItemType(type)) {
-        return nullptr;
-    }
-    // Cells in row order, as storeItem takes them.
-    for (int index = 0; index < cellCount; ++index) {
-        Zone& zone = zoneContainer[index];
-        if (zone.getType() == kind && zone.canStore(type, 1)) {
-            return &zone;
-        }
-    }
-    return nullptr;
-}
-
-bool Level::putItemInto(Zone& zone, std::unique_ptr<Item>& item) {
-    const ItemType type = item->getType();
-    unsigned amount = 1;
-    if (!zone.setItemInDelivery(type, amount)) {
-        return false;
-    }
-    amount = 1;
-    if (!zone.deliverItem(std::move(item), amount)) {
-        zone.cancelDelivery(type);
-        return false;
-    }
-    return true;
-}
-
 bool Level::canPutDown(ItemType type) const {
-    return findPlaceToPutDown(type, ZoneStorage) != nullptr ||
-           findPlaceToPutDown(type, ZoneGoodsIn) != nullptr;
+    return roomIn(ZoneStorage, type, -1) > 0 || roomIn(ZoneGoodsIn, type, -1) > 0;
 }
 
 bool Level::putDownItem(std::unique_ptr<Item>& item) {
-    if (!item) {
-        return false;
-    }
     // Storage first; goods-in keeps a unit until storage has room again.
-    for (ZoneType kind : {ZoneStorage, ZoneGoodsIn}) {
-        if (Zone* zone = findPlaceToPutDown(item->getType(), kind)) {
-            if (putItemInto(*zone, item)) {
-                return true;
-            }
-        }
-    }
-    return false;
+    return storeItemIn(ZoneStorage, item, -1) || storeItemIn(ZoneGoodsIn, item, -1);
 }
 
 bool Level::pickUpFurtherItem(GameObjectType placeMarker, ItemType itemType, int column, int row) {
@@ -93,14 +54,8 @@ void Level::returnDriverUnits(ItemType type, unsigned amount, bool sold) {
         // Sold and not loaded: it is to be shipped again, from goods-out if
         // there is room, else from storage like any sold unit.
         shippingPrepared(type);
-        Zone* goodsOut = findPlaceToPutDown(type, ZoneGoodsOut);
-        if (goodsOut != nullptr && putItemInto(*goodsOut, item)) {
+        if (storeItemIn(ZoneGoodsOut, item, -1) || storeItemIn(ZoneStorage, item, -1)) {
             continue;
-        }
-        if (Zone* store = findPlaceToPutDown(type, ZoneStorage)) {
-            if (putItemInto(*store, item)) {
-                continue;
-            }
         }
         // Nowhere to keep it: it leaves with the truck it was sold to.
         shippingUnprepared(type);

@@ -67,26 +67,14 @@ bool Level::planPickUpLeg(PathFindingItem& item, const std::vector<Vec2i>& path,
         // take a unit nobody bought to the goods-out zone.
         const auto sold = itemsNeedingShippingPreparation.find(type);
         if (sold != itemsNeedingShippingPreparation.end() && sold->second > 0) {
-            for (int index = 0; index < cellCount; ++index) {
-                if (zoneMap[index] == ZoneGoodsOut && zoneContainer[index].canStore(type, 1)) {
-                    dropOff.targets.emplace_back(index % width, index / width);
-                    dropOff.correspondingTasks.push_back(TaskDeliver);
-                    dropOff.correspondingGameObjects.push_back(nullptr);
-                }
-            }
+            addCellsThatCanTake(ZoneGoodsOut, type, false, dropOff);
         }
     } else if (zone == ZoneGoodsIn && freeStorageFor(type) > 0 &&
                takeableAt(cell.x, cell.y, type) > 0) {
         findDropOffTargets(type, false, true, dropOff);
     } else if (driver && activeTruck != nullptr &&
                activeTruck->getParkingTile() == sf::Vector2i(cell.x, cell.y)) {
-        for (int index = 0; index < cellCount; ++index) {
-            if (zoneMap[index] == ZoneGoodsIn && zoneContainer[index].canStore(type, 1)) {
-                dropOff.targets.emplace_back(index % width, index / width);
-                dropOff.correspondingTasks.push_back(TaskDeliver);
-                dropOff.correspondingGameObjects.push_back(nullptr);
-            }
-        }
+        addCellsThatCanTake(ZoneGoodsIn, type, false, dropOff);
         sourceMarker = TruckMarker;
     } else if (zone == ZoneGoodsOut && activeTruck != nullptr && isEnclosedRoomAt(cell.x, cell.y) &&
                takeableAt(cell.x, cell.y, type) > 0) {

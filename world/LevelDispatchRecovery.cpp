@@ -128,17 +128,7 @@ bool Level::requestPlaceForCarriedUnit(Employee* employee, bool& noWork) {
     findDropOffTargets(type, false, true, request);
     if (request.targets.empty()) {
         // Goods-in keeps a unit until storage has room again.
-        for (int index = 0; index < cellCount; ++index) {
-            const int column = index % width;
-            const int row = index / width;
-            if (zoneMap[index] == ZoneGoodsIn && zoneContainer[index].canStore(type, 1) &&
-                isEnclosedRoomAt(column, row)) {
-                request.targets.emplace_back(column, row);
-                request.correspondingTasks.push_back(TaskDeliver);
-                request.correspondingGameObjects.push_back(nullptr);
-                request.correspondingItems.push_back(type);
-            }
-        }
+        addCellsThatCanTake(ZoneGoodsIn, type, true, request);
     }
     if (request.targets.empty()) {
         lockNeed(employee, NeedWork);

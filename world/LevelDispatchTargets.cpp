@@ -185,6 +185,17 @@ void Level::findDropOffTargets(ItemType itemType, bool objectsOnly, bool storage
     }
 }
 
+void Level::addCellsThatCanTake(ZoneType kind, ItemType type, bool enclosedOnly,
+                                PathFindingItem& request) const {
+    for (int index = 0; index < cellCount; ++index) {
+        const Vec2i cell(index % width, index / width);
+        if (zoneMap[index] == kind && zoneContainer[index].canStore(type, 1) &&
+            (!enclosedOnly || isEnclosedRoomAt(cell.x, cell.y))) {
+            addTarget(request, cell, TaskDeliver, nullptr, type);
+        }
+    }
+}
+
 void Level::findDriverTargets(PathFindingItem& request) {
     if (activeTruck == nullptr) {
         return;

@@ -152,10 +152,6 @@ private:
     // Hands the whole list to the level to undo its bookings and keeps only
     // the front task, which the loop then finishes.
     void abandonTasks();
-    // Puts the carried units where they belong (storage, or for a driver
-    // back to the truck's order or to goods-out); false when a worker's unit
-    // finds no place, which then stays in hand.
-    bool putDownCarriedUnits();
 
     static int maxId;
     static std::map<int, Employee*> registry;

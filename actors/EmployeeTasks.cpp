@@ -249,27 +249,6 @@ void Employee::giveUpChain() {
     }
 }
 
-bool Employee::putDownCarriedUnits() {
-    if (!carrying || !carriedItem || carriedAmount == 0) {
-        carriedItem.reset();
-        carrying = false;
-        carriedAmount = 0;
-        return true;
-    }
-    if (level == nullptr) {
-        return false;
-    }
-    if (kind == KindTruckDriver) {
-        level->returnDriverUnits(carriedItem->getType(), carriedAmount, false);
-    } else if (!level->putDownItem(carriedItem)) {
-        return false;
-    }
-    carriedItem.reset();
-    carrying = false;
-    carriedAmount = 0;
-    return true;
-}
-
 void Employee::leaveLevel() {
     if (level == nullptr) {
         return;
@@ -281,7 +260,11 @@ void Employee::leaveLevel() {
         level->releaseTile(mapPos.x, mapPos.y);
         occupyingTile = false;
     }
-    putDownCarriedUnits();
+    // Nothing is left in hand: the level lets no worker go whose unit finds
+    // no place, and a driver's units went back with its job.
+    carriedItem.reset();
+    carrying = false;
+    carriedAmount = 0;
     currentObjectUsed = nullptr;
     lastObjectUsed = nullptr;
 }

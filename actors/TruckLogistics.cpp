@@ -123,14 +123,18 @@ void TruckLogistics::update(float dt) {
     }
     if (spawnTimer <= 0.f) {
         spawnTimer = -1.f;
-        spawnTruck();
+        // Ordered goods send the truck only once goods-in can take some of
+        // them: one that could unload nothing would only come and go again.
+        // Asked when the timer runs out, not every frame; if not, the
+        // timer starts over.
+        if (level->nextDeliveryToUnload() != ItemNone || hasPickUpsReady()) {
+            spawnTruck();
+        }
     }
 }
 
 bool TruckLogistics::hasWork() const {
-    // Ordered goods call a truck once goods-in can take some of them: one
-    // that could unload nothing would only come and go again.
-    if (!deliveryItems.empty() && level->nextDeliveryToUnload() != ItemNone) {
+    if (!deliveryItems.empty()) {
         return true;
     }
     return !pickUpItems.empty() && hasPickUpsReady();

@@ -12,12 +12,12 @@ build=$(cd "${1:?the build folder}" && pwd)
 all=${2:-}
 xs_begin guide_shots 400
 
-# The factory, run for a working day and a half, then saved.
+# The factory, traded for five working days as the guide says, then saved.
 mkdir -p "$XS_WORK/game/save"
 cp -r "$build/data" "$XS_WORK/game/"
 (cd "$XS_WORK/game" &&
-    { cat "$here/guide-factory.sim"; echo "sell sheetmetal 6"; echo "run 30"; echo "save save/Fabrik"; } |
-    "$build/ostravel-sim" --seed 3 - >"$XS_WORK/sim.out") || xs_fail "the runner could not build the factory"
+    { cat "$here/guide-factory.sim" "$here/guide-days.sim"; echo "save save/Fabrik"; } |
+    "$build/ostravel-sim" --seed 1 - >"$XS_WORK/sim.out") || xs_fail "the runner could not build the factory"
 
 xs_start_game "$build"
 xs_key minus # paused, so every shot shows the same moment

@@ -1,6 +1,7 @@
 #include "actors/GameObject.hpp"
 
 #include "actors/RecipeTable.hpp"
+#include "actors/UsageCells.hpp"
 #include "params/Graphics.hpp"
 #include "params/Rules.hpp"
 #include "world/Level.hpp"
@@ -11,42 +12,6 @@ int GameObject::maxId = 0;
 std::map<int, GameObject*> GameObject::registry;
 
 namespace {
-
-// Directions 1 up, 2 right, 3 down, 4 left; a quarter turn clockwise steps
-// left -> up -> right -> down -> left.
-int turnClockwise(int direction, int quarterTurns) {
-    for (int i = 0; i < quarterTurns; ++i) {
-        direction = direction % 4 + 1;
-    }
-    return direction;
-}
-
-int quarterTurnsOf(float rotation) {
-    // Whole turns change nothing, and subtracting 90 from a huge angle one
-    // step at a time would never end.
-    if (rotation > 360.f) {
-        rotation = std::fmod(rotation, 360.f);
-    }
-    int turns = 0;
-    while (rotation > 45.f) {
-        rotation -= 90.f;
-        ++turns;
-    }
-    return turns;
-}
-
-Vec2i neighbour(int column, int row, int direction) {
-    switch (direction) {
-    case GameObject::FacingUp:
-        return {column, row - 1};
-    case GameObject::FacingRight:
-        return {column + 1, row};
-    case GameObject::FacingDown:
-        return {column, row + 1};
-    default:
-        return {column - 1, row};
-    }
-}
 
 TaskType usageTaskFor(GameObjectType type) {
     switch (type) {
@@ -130,24 +95,15 @@ void GameObject::computeUsage(int column, int row, float rotation) {
     if (level == nullptr || !level->isInMap(column, row)) {
         return;
     }
-    const int turns = quarterTurnsOf(rotation);
-
-    if (usagePositionRule >= 1 && usagePositionRule <= 4) {
-        const Vec2i cell = neighbour(column, row, turnClockwise(usagePositionRule, turns));
-        usagePos.emplace_back(cell.x, cell.y);
-    } else if (usagePositionRule == 5) {
-        usagePos.emplace_back(column, row);
-    } else if (usagePositionRule == 6) {
-        for (int direction : {FacingLeft, FacingUp, FacingRight, FacingDown}) {
-            const Vec2i cell = neighbour(column, row, direction);
-            usagePos.emplace_back(cell.x, cell.y);
-        }
-    } else if (usagePositionRule == 7 && needsSurfaceToStand && partner != nullptr) {
+    const int turns = UsageCells::QuarterTurnsOf(rotation);
+    if (usagePositionRule == 7 && needsSurfaceToStand && partner != nullptr) {
         usagePos = partner->usagePos;
+    } else {
+        usagePos = UsageCells::ForRule(usagePositionRule, column, row, rotation);
     }
 
     if (usageFacingRule >= 1 && usageFacingRule <= 4) {
-        userFacing = turnClockwise(usageFacingRule, turns);
+        userFacing = UsageCells::TurnClockwise(usageFacingRule, turns);
     } else if (usageFacingRule == 5) {
         userFacing = FacingObject;
     } else if (usageFacingRule == 6 && partner != nullptr) {

@@ -1,12 +1,11 @@
 #include "economy/BankAccount.hpp"
 
+#include "economy/MoneyText.hpp"
 #include "persist/ExactNumber.hpp"
 #include "persist/RecordStart.hpp"
 
 #include <cmath>
-#include <iomanip>
 #include <iostream>
-#include <sstream>
 
 namespace {
 
@@ -47,9 +46,7 @@ bool BankAccount::purchase(double price) {
 }
 
 std::string BankAccount::getBalanceText() const {
-    std::ostringstream text;
-    text << std::fixed << std::setprecision(2) << balance;
-    return text.str();
+    return MoneyText(balance);
 }
 
 bool BankAccount::save(std::ostream& out) const {

@@ -68,6 +68,22 @@ GuiElemType GetToolForObjectType(GameObjectType type) {
     return GuiNone;
 }
 
+GuiElemType GetToolForTileType(TileType type) {
+    for (GuiElemType tool : {GuiBuildGrass, GuiBuildWall, GuiBuildFloor}) {
+        if (GetTileTypeForTool(tool) == type) {
+            return tool;
+        }
+    }
+    return GuiNone;
+}
+
+GuiElemType GetToolForZoneType(ZoneType type) {
+    if (type < ZoneKitchen || type > ZoneGoodsOut) {
+        return GuiNone;
+    }
+    return static_cast<GuiElemType>(type + ZoneToolOffset);
+}
+
 ItemType GetItemTypeForIcon(GuiElemType icon) {
     // The item icons follow the canonical item order.
     const std::vector<ItemType>& items = GetAllItemTypes();

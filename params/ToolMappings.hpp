@@ -10,6 +10,9 @@ TileType GetTileTypeForTool(GuiElemType tool);
 ZoneType GetZoneTypeForTool(GuiElemType tool);
 GameObjectType GetObjectTypeForTool(GuiElemType tool);
 GuiElemType GetToolForObjectType(GameObjectType type);
+// The build tools of a tile and a zone type; GuiNone for others.
+GuiElemType GetToolForTileType(TileType type);
+GuiElemType GetToolForZoneType(ZoneType type);
 ItemType GetItemTypeForIcon(GuiElemType icon);
 GuiElemType GetIconForItemType(ItemType type);
 

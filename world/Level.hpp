@@ -275,6 +275,32 @@ public:
     BuildRefusal getRefusal() const { return refusal; }
     void clearRefusal() { refusal = BuildRefusal::None; }
 
+    // --- Build rules asked in advance (LevelBuildRules.cpp) ---------------
+    // Why the tool would be refused on the cell, asked without building (the
+    // cursor's preview); None when it would build. The cell's rules only:
+    // buildRefusal asks the account as well.
+    BuildRefusal cellRefusal(ToolCategory category, GuiElemType toolId, int column, int row) const;
+    BuildRefusal buildRefusal(ToolCategory category, GuiElemType toolId, int column, int row) const;
+    static float buildPrice(ToolCategory category, GuiElemType toolId);
+    // What the cells of the rectangle that the tool would change cost together.
+    double areaCost(ToolCategory category, GuiElemType toolId, sf::Vector2i first,
+                    sf::Vector2i last) const;
+    struct AreaBuild {
+        double cost = 0.0;
+        // What the balance lacks when the area was refused whole.
+        double missing = 0.0;
+    };
+    // Builds every cell of the rectangle, row by row, as the tool builds one.
+    // An area the account cannot pay is refused whole (AreaTooExpensive):
+    // nothing is laid. Each cell that was tried reports whether it was built.
+    AreaBuild buildArea(ToolCategory category, GuiElemType toolId, sf::Vector2i first,
+                        sf::Vector2i last, const std::function<void(bool)>& eachCell = nullptr);
+    // The cells an object of the type would be used from once placed there.
+    std::vector<Vec2i> plannedUsagePositions(GameObjectType type, int column, int row,
+                                             float rotation) const;
+    // The object of the type on the cell has use cells and none can be stood on.
+    bool isObjectUnusable(GameObjectType type, int column, int row) const;
+
     // --- Map writers (LevelObjects.cpp) -----------------------------------
     bool setTile(TileType type, int column, int row);
     bool placeObject(GameObjectType type, int column, int row, float rotation);

@@ -3,6 +3,7 @@
 #include "params/Prices.hpp"
 #include "params/Rules.hpp"
 #include "params/ToolMappings.hpp"
+#include "world/BuildRules.hpp"
 
 #include <iostream>
 
@@ -87,19 +88,12 @@ bool Level::sellObject(float x, float y) {
 
 bool Level::tryBuildTile(TileType type, float x, float y) {
     const sf::Vector2i cell = cellAt(x, y);
-    if (type == UnknownType || !isInMap(cell.x, cell.y) || isBlocked(cell.x, cell.y) ||
-        getTileType(cell.x, cell.y) == type) {
+    if (BuildRules::ForTile(*this, type, cell.x, cell.y) != BuildRefusal::None) {
         return false;
     }
-    const bool hasObjects = getObjectType(cell.x, cell.y) != ObjectNone ||
-                            getSurfaceObjectType(cell.x, cell.y) != ObjectNone;
     const ZoneType zone = getZoneType(cell.x, cell.y);
-    if (zone != ZoneNone && !GameParams::CanPlaceZoneOnTile(zone, type)) {
-        // The zone has to go; with furniture in it the player must clear it first.
-        if (hasObjects || !sellZone(x, y)) {
-            return false;
-        }
-    } else if (zone == ZoneNone && hasObjects) {
+    // The zone has to go; the rules made sure no furniture stands in it.
+    if (zone != ZoneNone && !GameParams::CanPlaceZoneOnTile(zone, type) && !sellZone(x, y)) {
         return false;
     }
     return setTile(type, cell.x, cell.y);
@@ -111,13 +105,9 @@ bool Level::tryBuildZone(ZoneType type, float x, float y) {
         return false;
     }
     const sf::Vector2i cell = cellAt(x, y);
-    if (!isInMap(cell.x, cell.y) || isBlocked(cell.x, cell.y)) {
-        return false;
-    }
-    const bool fitsTile = type == ZoneNone || (type >= ZoneKitchen && type <= ZoneGoodsOut &&
-                                               getTileType(cell.x, cell.y) == TileFloor);
-    if (!fitsTile || getZoneType(cell.x, cell.y) != ZoneNone) {
-        return false;
+    const BuildRefusal reason = BuildRules::ForZone(*this, type, cell.x, cell.y);
+    if (reason != BuildRefusal::None) {
+        return BuildRules::IsRecorded(reason) ? refuse(reason) : false;
     }
     return setZone(type, cell.x, cell.y);
 }
@@ -136,23 +126,11 @@ ZoneType Level::removeZoneAt(float x, float y) {
 
 bool Level::tryBuildObject(float rotation, GameObjectType type, float x, float y) {
     const sf::Vector2i cell = cellAt(x, y);
-    if (type == UnknownType || type == ObjectNone || !isInMap(cell.x, cell.y) ||
-        isBlocked(cell.x, cell.y) || getTileType(cell.x, cell.y) != TileFloor) {
+    if (BuildRules::ForObject(*this, type, cell.x, cell.y) != BuildRefusal::None) {
         return false;
     }
-    if (!GameParams::CanPlaceObjectInZone(type, getZoneType(cell.x, cell.y))) {
-        return false;
-    }
-    const GameObjectType floorObject = getObjectType(cell.x, cell.y);
     if (GameParams::GetObjectTypeParams(type).needsSurface) {
-        if (!GameParams::GetObjectTypeParams(floorObject).isSurface ||
-            getSurfaceObjectType(cell.x, cell.y) != ObjectNone) {
-            return false;
-        }
         return placeSurfaceObject(type, cell.x, cell.y, rotation);
-    }
-    if (floorObject != ObjectNone) {
-        return false;
     }
     return placeObject(type, cell.x, cell.y, rotation);
 }

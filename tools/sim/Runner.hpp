@@ -43,9 +43,10 @@ private:
     bool readInt(const Line& line, std::size_t index, int& value) const;
     bool readNumber(const Line& line, std::size_t index, double& value) const;
     bool hasWords(const Line& line, std::size_t least, std::size_t most) const;
-    // Acts on every cell of the rectangle named from word `first` on, row by
-    // row; each cell the game refuses counts as one refused action.
-    int forEachCell(const Line& line, std::size_t first, const std::function<bool(int, int)>& act);
+    // Builds the rectangle named from word `first` on as a drag of the tool
+    // does, row by row; each cell the game refuses counts as one refused
+    // action, and so does an area refused whole for its price.
+    int buildArea(const Line& line, std::size_t first, ToolCategory category, GuiElemType tool);
     sf::Vector2f cellCentre(int column, int row) const;
 
     int commandTile(const Line& line);

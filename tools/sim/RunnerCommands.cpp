@@ -4,6 +4,8 @@
 
 #include "TypeNames.hpp"
 
+#include "params/ToolMappings.hpp"
+
 #include <SFML/System/Clock.hpp>
 
 #include <cmath>
@@ -13,8 +15,8 @@ sf::Vector2f Runner::cellCentre(int column, int row) const {
             static_cast<float>(row * level->getTileSizeY())};
 }
 
-int Runner::forEachCell(const Line& line, std::size_t first,
-                        const std::function<bool(int, int)>& act) {
+int Runner::buildArea(const Line& line, std::size_t first, ToolCategory category,
+                      GuiElemType tool) {
     int c1 = 0, r1 = 0;
     if (!readInt(line, first, c1) || !readInt(line, first + 1, r1))
         return fail(line, "expected a cell: COLUMN ROW");
@@ -22,10 +24,14 @@ int Runner::forEachCell(const Line& line, std::size_t first,
     if (line.words.size() > first + 2 &&
         (!readInt(line, first + 2, c2) || !readInt(line, first + 3, r2)))
         return fail(line, "expected a second cell: COLUMN ROW");
-    for (int row = std::min(r1, r2); row <= std::max(r1, r2); ++row)
-        for (int column = std::min(c1, c2); column <= std::max(c1, c2); ++column)
-            if (!act(column, row))
+    level->clearRefusal();
+    const Level::AreaBuild area =
+        level->buildArea(category, tool, {c1, r1}, {c2, r2}, [&](bool built) {
+            if (!built)
                 refuse(line);
+        });
+    if (area.missing > 0.0)
+        refuse(line);
     return SimOk;
 }
 
@@ -35,10 +41,7 @@ int Runner::commandTile(const Line& line) {
     const auto type = SimNames::ParseTile(line.words[1]);
     if (!type)
         return fail(line, "unknown tile '" + line.words[1] + "'");
-    return forEachCell(line, 2, [&](int column, int row) {
-        const sf::Vector2f at = cellCentre(column, row);
-        return level->buyTile(*type, at.x, at.y);
-    });
+    return buildArea(line, 2, CategoryTile, GameParams::GetToolForTileType(*type));
 }
 
 int Runner::commandZone(const Line& line) {
@@ -47,19 +50,13 @@ int Runner::commandZone(const Line& line) {
     const auto type = SimNames::ParseZone(line.words[1]);
     if (!type)
         return fail(line, "unknown zone '" + line.words[1] + "'");
-    return forEachCell(line, 2, [&](int column, int row) {
-        const sf::Vector2f at = cellCentre(column, row);
-        return level->buyZone(*type, at.x, at.y);
-    });
+    return buildArea(line, 2, CategoryZone, GameParams::GetToolForZoneType(*type));
 }
 
 int Runner::commandUnzone(const Line& line) {
     if (!hasWords(line, 3, 5) || line.words.size() == 4)
         return fail(line, "usage: unzone C1 R1 [C2 R2]");
-    return forEachCell(line, 1, [&](int column, int row) {
-        const sf::Vector2f at = cellCentre(column, row);
-        return level->sellZone(at.x, at.y);
-    });
+    return buildArea(line, 1, CategoryDemolish, GuiDemolishZone);
 }
 
 int Runner::commandObject(const Line& line) {

@@ -1,6 +1,7 @@
 #include "app/Cursor.hpp"
 
 #include "app/Game.hpp"
+#include "economy/MoneyText.hpp"
 #include "params/BuildRefusal.hpp"
 #include "params/Graphics.hpp"
 #include "params/TileSize.hpp"
@@ -37,6 +38,7 @@ void Cursor::init(Game* newGame, sf::Texture* newTexture) {
     }
     preview = sf::VertexArray(sf::Quads);
     dragQuads = sf::VertexArray(sf::Quads);
+    useMarkers = sf::VertexArray(sf::Quads);
     reset();
 }
 
@@ -76,6 +78,9 @@ bool Cursor::reset() {
         return false;
     }
     setFramePreview(FrameBlack);
+    useMarkers.clear();
+    previewNote.clear();
+    previewRefused = false;
     if (state == StateNoTool && tool == nullptr)
         return false;
     tool = nullptr;
@@ -121,6 +126,7 @@ void Cursor::selectTool(const MenuImageButton* button) {
 
 void Cursor::rotateClockwise() {
     rotate(90.f);
+    refreshPreview();
 }
 
 bool Cursor::onLeftPressed() {
@@ -139,20 +145,28 @@ bool Cursor::onLeftReleased() {
     Level* world = level();
     if (world != nullptr)
         world->clearRefusal();
-    const bool handled = useTool(world);
+    areaShortfall = 0.0;
     refusalNote.clear();
-    if (world != nullptr)
+    const bool handled = useTool(world);
+    if (world != nullptr && world->getRefusal() != BuildRefusal::None) {
         refusalNote = GameParams::Texts::GetBuildRefusalText(world->getRefusal());
+        if (world->getRefusal() == BuildRefusal::AreaTooExpensive)
+            refusalNote += "\nEs fehlen " + MoneyText(areaShortfall);
+    }
     refusalNoteAt = getPosition();
+    refreshPreview();
     return handled;
 }
 
 std::string Cursor::withRefusalNote(const std::string& cellText) {
     if (getPosition() != refusalNoteAt)
         refusalNote.clear();
-    if (refusalNote.empty())
+    std::string note = dragging ? dragNote() : refusalNote;
+    if (note.empty())
+        note = previewNote;
+    if (note.empty())
         return cellText;
-    return cellText.empty() ? refusalNote : refusalNote + "\n" + cellText;
+    return cellText.empty() ? note : note + "\n" + cellText;
 }
 
 bool Cursor::useTool(Level* world) {
@@ -161,8 +175,12 @@ bool Cursor::useTool(Level* world) {
     const sf::Vector2f at = getPosition();
     switch (category) {
     case CategoryObject:
-        if (world != nullptr)
-            world->build(CategoryObject, element, getRotation(), at.x, at.y);
+        if (world != nullptr) {
+            const sf::Vector2i cell = cellUnderCursor();
+            const std::vector<PlacedObject> usable = usableNeighbours(*world, cell);
+            if (world->build(CategoryObject, element, getRotation(), at.x, at.y))
+                refusalNote = unusableWarning(*world, cell, usable);
+        }
         return true;
     case CategoryDemolish:
         if (element == GuiDemolishObject) {

@@ -7,6 +7,7 @@
 #include <SFML/Graphics/VertexArray.hpp>
 
 #include <string>
+#include <vector>
 
 class Game;
 class Level;
@@ -51,9 +52,22 @@ public:
     const sf::VertexArray& getDragQuads() const { return dragQuads; }
     // Turns an object's preview a quarter clockwise.
     void rotateClockwise();
-    // The tooltip over the world: why the last click was refused, above the
-    // cell's own text, for as long as the pointer stays on the cell where the
-    // player let go.
+    // Asks the level about the cell under the cursor (CursorPreview.cpp):
+    // the preview turns red where the tool would be refused, an object's
+    // preview marks the cells it would be used from. Cheap: one cell's rules.
+    void refreshPreview();
+    // Why the tool would be refused on the cell under the cursor; empty
+    // when it would build.
+    const std::string& getPreviewNote() const { return previewNote; }
+    bool isPreviewRefused() const { return previewRefused; }
+    // The use cells of the object the tool would place, red where blocked.
+    const sf::VertexArray& getUseMarkers() const { return useMarkers; }
+    // The dragged area's price: the cells the tool would change.
+    double getDragCost() const { return dragCost; }
+    // The tooltip over the world: what the dragged area costs, or why the
+    // last click was refused (for as long as the pointer stays on the cell
+    // where the player let go), or why the tool would be refused here, above
+    // the cell's own text.
     std::string withRefusalNote(const std::string& cellText);
 
 protected:
@@ -71,6 +85,20 @@ private:
     void rebuildDragQuads();
     // Hides or shows again the zones of the drag rectangle.
     void setDragZonesVisible(bool visible);
+    sf::Vector2i cellUnderCursor() const;
+    sf::Vector2i dragStartCell() const;
+    void paintPreview(bool refused);
+    void markUseCells(const Level& world, sf::Vector2i cell);
+    std::string dragNote() const;
+    // After an object was placed: a warning when it, or one beside it, can
+    // no longer be used.
+    struct PlacedObject {
+        sf::Vector2i cell;
+        GameObjectType type;
+    };
+    std::string unusableWarning(const Level& world, sf::Vector2i cell,
+                                const std::vector<PlacedObject>& usableBefore) const;
+    std::vector<PlacedObject> usableNeighbours(const Level& world, sf::Vector2i cell) const;
 
     sf::VertexArray frames;
     sf::VertexArray preview;
@@ -85,4 +113,10 @@ private:
     sf::Vector2f dragEnd{0.f, 0.f};
     std::string refusalNote;
     sf::Vector2f refusalNoteAt{0.f, 0.f};
+    std::string previewNote;
+    bool previewRefused = false;
+    sf::VertexArray useMarkers;
+    double dragCost = 0.0;
+    // What the balance lacked for the last area refused whole.
+    double areaShortfall = 0.0;
 };

@@ -61,12 +61,26 @@ void Cursor::rebuildDragQuads() {
     const float toY = dragEnd.y > dragStart.y ? 0.f : dy;
     const sf::VertexArray& icon = tool->getQuad();
     const sf::Vector2f tex = icon.getVertexCount() > 0 ? icon[0].texCoords : sf::Vector2f();
+    const Level* world = level();
+    const auto category = static_cast<ToolCategory>(getToolCategory());
+    const auto element = static_cast<GuiElemType>(getToolElement());
+    const sf::Vector2i end = cellUnderCursor();
+    dragCost = world != nullptr ? world->areaCost(category, element, dragStartCell(), end) : 0.0;
+    // An area the account cannot pay is laid not at all: all of it shows red,
+    // else the cells the tool would leave as they are.
+    const bool unaffordable =
+        world != nullptr && dragCost > 0.0 && !world->getBankAccount().canAfford(dragCost);
     for (float y = fromY; y <= toY; y += t)
         for (float x = fromX; x <= toX; x += t) {
-            dragQuads.append(sf::Vertex({x, y}, tex));
-            dragQuads.append(sf::Vertex({x + t, y}, {tex.x + t, tex.y}));
-            dragQuads.append(sf::Vertex({x + t, y + t}, {tex.x + t, tex.y + t}));
-            dragQuads.append(sf::Vertex({x, y + t}, {tex.x, tex.y + t}));
+            const bool refused =
+                unaffordable || (world != nullptr &&
+                                 world->cellRefusal(category, element, end.x + cellOf(x, t),
+                                                    end.y + cellOf(y, t)) != BuildRefusal::None);
+            const sf::Color colour = refused ? sf::Color(255, 110, 110) : sf::Color::White;
+            dragQuads.append(sf::Vertex({x, y}, colour, tex));
+            dragQuads.append(sf::Vertex({x + t, y}, colour, {tex.x + t, tex.y}));
+            dragQuads.append(sf::Vertex({x + t, y + t}, colour, {tex.x + t, tex.y + t}));
+            dragQuads.append(sf::Vertex({x, y + t}, colour, {tex.x, tex.y + t}));
         }
 }
 
@@ -77,6 +91,7 @@ void Cursor::cancelDrag() {
         setDragZonesVisible(true);
     dragQuads.clear();
     dragStart = dragEnd = sf::Vector2f(0.f, 0.f);
+    dragCost = 0.0;
     dragging = false;
 }
 
@@ -86,21 +101,11 @@ void Cursor::finishDrag() {
     dragEnd = getPosition();
     Level* world = level();
     if (world != nullptr && tool != nullptr) {
-        const float t = tileSize();
         const auto category = static_cast<ToolCategory>(getToolCategory());
         const auto element = static_cast<GuiElemType>(getToolElement());
-        const float left = std::min(dragStart.x, dragEnd.x);
-        const float right = std::max(dragStart.x, dragEnd.x);
-        const float top = std::min(dragStart.y, dragEnd.y);
-        const float bottom = std::max(dragStart.y, dragEnd.y);
-        // Each tile is priced and validated on its own, row by row.
-        for (float y = top; y <= bottom; y += t)
-            for (float x = left; x <= right; x += t) {
-                setPosition(x, y);
-                world->build(category, element, getRotation(), x, y);
-            }
+        const sf::Vector2i end = cellUnderCursor();
+        areaShortfall = world->buildArea(category, element, dragStartCell(), end).missing;
     }
-    setPosition(dragEnd);
     cancelDrag();
 }
 
@@ -110,4 +115,6 @@ void Cursor::draw(sf::RenderTarget& target, sf::RenderStates states) const {
     target.draw(preview, states);
     if (dragging)
         target.draw(dragQuads, states);
+    states.texture = nullptr;
+    target.draw(useMarkers, states);
 }

@@ -115,6 +115,7 @@ void Game::movePointerTo(sf::Vector2i pixel) {
                        static_cast<float>(mouseTile.y) * tile);
     if (cursor.isDragging())
         cursor.updateDrag();
+    cursor.refreshPreview();
     updateHoverAndTooltip();
 }
 

@@ -49,13 +49,15 @@ TEST_F(HudBuildTest, AWallDragBackwardsBuildsTheWholeRectangle) {
     EXPECT_EQ(game->getCursor().getToolElement(), GuiBuildWall) << "the tool stays for more";
 }
 
-TEST_F(HudBuildTest, WallsAreBoughtRowByRowUntilTheMoneyRunsOut) {
+TEST_F(HudBuildTest, WallsTheMoneyDoesNotCoverAreNotBuiltAtAll) {
     level().getBankAccount().bookExpense(balance() - 4 * 25.0);
     dragWalls({3, 3}, {1, 5});
-    EXPECT_EQ(wallsIn(1, 3, 3, 3), 3) << "the first row";
-    EXPECT_EQ(level().getTileType(1, 4), TileWall) << "then the second row from its left";
-    EXPECT_EQ(wallsIn(2, 3, 4, 4) + wallsIn(1, 3, 5, 5), 0);
-    EXPECT_DOUBLE_EQ(balance(), 0.0);
+    EXPECT_EQ(wallsIn(0, 2, 4, 6), 0) << "no half-built rectangle";
+    EXPECT_DOUBLE_EQ(balance(), 100.0);
+    // The pointer is still where the drag was let go: the tooltip says why.
+    game->movePointerTo(worldPixel(1, 5));
+    const std::string tip = game->getTooltip().getText().getString();
+    EXPECT_NE(tip.find("Es fehlen 125"), std::string::npos) << tip;
 }
 
 TEST_F(HudBuildTest, ARightClickDuringADragCancelsItButKeepsTheTool) {

@@ -57,6 +57,37 @@ MenuButton* AddCentredButton(Menu& menu, int kind, float width) {
     return added;
 }
 
+namespace {
+
+// One size for every line, whatever letters it holds.
+constexpr unsigned LineCharacterSize = 16;
+constexpr float LineHeight = 22.f;
+const sf::Color RefusedColour(190, 0, 0);
+
+} // namespace
+
+DialogLine* AddLine(Menu& menu, DialogLine::Role role, float width) {
+    auto line = std::make_unique<DialogLine>(menu.getFont(), role);
+    line->setAlignment(MenuLabel::AlignLeft);
+    line->setSize(width, LineHeight);
+    line->setLargestCharacterSize(LineCharacterSize);
+    return menu.add(std::move(line));
+}
+
+DialogLine* FindLine(const Menu& menu, DialogLine::Role role) {
+    for (DialogLine* line : FindAll<DialogLine>(menu))
+        if (line->getRole() == role)
+            return line;
+    return nullptr;
+}
+
+void ShowLine(const Menu& menu, DialogLine::Role role, const std::string& text, bool refused) {
+    if (DialogLine* line = FindLine(menu, role)) {
+        line->setTextColor(refused ? RefusedColour : sf::Color::Black);
+        line->setText(text);
+    }
+}
+
 void Finish(Menu& menu) {
     menu.layout();
     Centre(menu);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Menu.hpp"
+#include "ui/MenuLabel.hpp"
 
 #include <string>
 #include <utility>
@@ -27,6 +28,25 @@ std::pair<MenuButton*, MenuButton*> AddButtonRow(Menu& menu, int leftKind, int r
 MenuButton* AddCentredButton(Menu& menu, int kind, float width);
 void Finish(Menu& menu);
 void Centre(Menu& menu);
+
+// A line of text under a dialog's list: the totals of what is chosen, or
+// the answer to the dialog's action (why it was refused, what was done).
+class DialogLine : public MenuLabel {
+public:
+    enum Role { Totals, Note };
+    DialogLine(const sf::Font& font, Role role) : MenuLabel(nullptr, font), role(role) {}
+    Role getRole() const { return role; }
+
+private:
+    Role role;
+};
+
+DialogLine* AddLine(Menu& menu, DialogLine::Role role, float width);
+// Null when the dialog has no line of that role.
+DialogLine* FindLine(const Menu& menu, DialogLine::Role role);
+// Sets the text of the dialog's line of that role, red for a refusal.
+void ShowLine(const Menu& menu, DialogLine::Role role, const std::string& text,
+              bool refused = false);
 
 // The first element of that class in the dialog's tree, or null.
 template <class Element> Element* FindFirst(const Menu& menu) {

@@ -164,6 +164,7 @@ bool Game::update() {
     if (gameTime.hasChanged())
         refreshTimeText();
     refreshBalanceText();
+    refreshTradeTotals();
     return true;
 }
 

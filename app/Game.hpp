@@ -198,6 +198,8 @@ private:
     void refreshDismissMenu();
     void refreshStaffMenu();
     void showPriceTitle();
+    // The totals under the open order and sell lists (GameTradeLines.cpp).
+    void refreshTradeTotals();
     // Pointer steps after the tile is known: cursor, hover, tooltip.
     void updateHoverAndTooltip();
     void placeTooltip();

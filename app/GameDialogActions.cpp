@@ -5,6 +5,9 @@
 #include "actors/Employee.hpp"
 #include "actors/GameObject.hpp"
 #include "app/DialogLayout.hpp"
+#include "app/TradeLines.hpp"
+#include "economy/MoneyText.hpp"
+#include "params/Texts.hpp"
 #include "persist/SaveGames.hpp"
 #include "ui/MenuBindings.hpp"
 #include "ui/MenuButtonKind.hpp"
@@ -15,6 +18,9 @@
 #include "ui/MenuTextbox.hpp"
 
 namespace {
+
+using DialogLayout::DialogLine;
+using AmountEntry = MenuListboxItemAmountSelectorEntry;
 
 // The first selected entry of that class in the dialog.
 template <class Entry> Entry* FirstSelected(const Menu& menu) {
@@ -79,30 +85,102 @@ bool Game::saveGameAndClose(const std::string& name) {
 bool Game::applySelectedRecipe() {
     const MenuListboxImageEntry* entry = FirstSelected<MenuListboxImageEntry>(productionMenu);
     GameObject* object = getSelectedObject();
-    if (entry == nullptr || object == nullptr || static_cast<int>(entry->getItem()) == -1)
+    std::string problem;
+    if (object == nullptr)
+        problem = "Die Werkbank gibt es nicht mehr.";
+    else if (entry == nullptr || static_cast<int>(entry->getItem()) == -1)
+        problem = "Bitte zuerst ein Produkt in der Liste wählen.";
+    else if (!object->setRecipe(entry->getItem()))
+        problem = "Das kann diese Werkbank nicht herstellen.";
+    if (!problem.empty()) {
+        DialogLayout::ShowLine(productionMenu, DialogLine::Note, problem, true);
         return false;
-    if (!object->setRecipe(entry->getItem()))
-        return false;
+    }
     closeTopMenu();
     return true;
 }
 
 bool Game::buyChosenItems() {
+    const auto entries = DialogLayout::FindAll<AmountEntry>(orderMenu);
+    const auto supply = level->getStockMarket().getItemAvailability();
+    // An order is placed whole or not at all: a cut order would leave the
+    // player with parts of a plan and no word of which.
+    const bool chosen = TradeLines::AnyChosen(orderMenu);
+    std::string problem = chosen ? "" : "Keine Menge gewählt.";
+    for (const AmountEntry* entry : entries) {
+        if (entry->getAmount() == 0)
+            continue;
+        const auto offered = supply.find(entry->getItem());
+        const std::size_t available = offered == supply.end() ? 0 : offered->second;
+        if (available < entry->getAmount()) {
+            problem = "Der Markt hat nur " + std::to_string(available) + " " +
+                      GameParams::Texts::GetItemTypeName(entry->getItem()) + ".";
+            break;
+        }
+    }
+    const double total = TradeLines::ChosenTotal(orderMenu);
+    const double balance = level->getBankAccount().getBalance();
+    if (problem.empty() && total > balance)
+        problem =
+            "Zu wenig Geld für diese Bestellung: Es fehlen " + MoneyText(total - balance) + ".";
+    if (!problem.empty()) {
+        DialogLayout::ShowLine(orderMenu, DialogLine::Note, "Nicht bestellt. " + problem, true);
+        // The chosen amounts stay for the player to mend; with none chosen
+        // the list shows the market's offer of now.
+        if (!chosen)
+            refreshOrderMenu();
+        return false;
+    }
     bool bought = false;
-    for (const auto* entry : DialogLayout::FindAll<MenuListboxItemAmountSelectorEntry>(orderMenu))
+    for (const AmountEntry* entry : entries)
         if (entry->getAmount() != 0)
             bought =
                 level->buyItems(entry->getPrice(), entry->getItem(), entry->getAmount()) || bought;
+    DialogLayout::ShowLine(orderMenu, DialogLine::Note,
+                           "Bestellt für " + MoneyText(total) + ". Ein Lkw bringt die Ware.");
     refreshOrderMenu();
     return bought;
 }
 
 bool Game::sellChosenItems() {
+    const auto entries = DialogLayout::FindAll<AmountEntry>(sellMenu);
+    const auto sellable = level->sellableItems();
+    const auto demand = level->getStockMarket().getItemRequests();
+    std::string problem = TradeLines::AnyChosen(sellMenu) ? "" : "Keine Menge gewählt.";
+    for (const AmountEntry* entry : entries) {
+        if (entry->getAmount() == 0)
+            continue;
+        const std::string name = GameParams::Texts::GetItemTypeName(entry->getItem());
+        const auto held = sellable.find(entry->getItem());
+        const auto wanted = demand.find(entry->getItem());
+        if (held == sellable.end() || held->second < entry->getAmount()) {
+            problem = "Im Lager sind nur " +
+                      std::to_string(held == sellable.end() ? 0u : held->second) + " " + name +
+                      " verkaufbar.";
+            break;
+        }
+        if (wanted == demand.end() || wanted->second < entry->getAmount()) {
+            problem = "Der Markt nimmt nur " +
+                      std::to_string(wanted == demand.end() ? 0 : wanted->second) + " " + name +
+                      ".";
+            break;
+        }
+    }
+    if (!problem.empty()) {
+        DialogLayout::ShowLine(sellMenu, DialogLine::Note, "Nicht verkauft. " + problem, true);
+        if (!TradeLines::AnyChosen(sellMenu))
+            refreshSellMenu();
+        return false;
+    }
+    const double total = TradeLines::ChosenTotal(sellMenu);
     bool sold = false;
-    for (const auto* entry : DialogLayout::FindAll<MenuListboxItemAmountSelectorEntry>(sellMenu))
+    for (const AmountEntry* entry : entries)
         if (entry->getAmount() != 0)
             sold =
                 level->sellItems(entry->getItem(), entry->getAmount(), entry->getPrice()) || sold;
+    DialogLayout::ShowLine(sellMenu, DialogLine::Note,
+                           "Verkauft für " + MoneyText(total) +
+                               ". Bezahlt wird, wenn der Lkw die Ware lädt.");
     refreshSellMenu();
     return sold;
 }

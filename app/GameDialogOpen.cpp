@@ -6,6 +6,7 @@
 #include "actors/Employee.hpp"
 #include "actors/GameObject.hpp"
 #include "app/DialogLayout.hpp"
+#include "app/TradeLines.hpp"
 #include "ui/MenuEmployeeSelector.hpp"
 #include "ui/MenuListbox.hpp"
 #include "ui/MenuListboxItemAmountSelectorEntry.hpp"
@@ -76,15 +77,23 @@ bool Game::openProductionMenu(GameObject* object) {
 }
 
 bool Game::openOrderMenu() {
-    if (!orderMenu.isOpen())
-        refreshOrderMenu();
-    return openMenu(orderMenu);
+    if (orderMenu.isOpen())
+        return false;
+    refreshOrderMenu();
+    DialogLayout::ShowLine(orderMenu, DialogLayout::DialogLine::Note, "");
+    const bool opened = openMenu(orderMenu);
+    refreshTradeTotals();
+    return opened;
 }
 
 bool Game::openSellMenu() {
-    if (!sellMenu.isOpen())
-        refreshSellMenu();
-    return openMenu(sellMenu);
+    if (sellMenu.isOpen())
+        return false;
+    refreshSellMenu();
+    DialogLayout::ShowLine(sellMenu, DialogLayout::DialogLine::Note, "");
+    const bool opened = openMenu(sellMenu);
+    refreshTradeTotals();
+    return opened;
 }
 
 bool Game::openPriceMenu() {
@@ -118,6 +127,8 @@ void Game::refreshOrderMenu() {
     const StockMarket& market = level->getStockMarket();
     const Counts supply = Narrowed(market.getItemAvailability());
     RefreshTradeList(*list, supply, supply, market.getItemBuyPrices());
+    TradeLines::ShowHeldAndTitles(orderMenu, level->getStoredItems(), "Im Lager");
+    refreshTradeTotals();
     DialogLayout::Centre(orderMenu);
 }
 
@@ -136,6 +147,8 @@ void Game::refreshSellMenu() {
         maximums[item] = std::min(wanted, held == sellable.end() ? 0u : held->second);
     }
     RefreshTradeList(*list, demand, maximums, market.getItemSellPrices());
+    TradeLines::ShowHeldAndTitles(sellMenu, sellable, "Verkaufbar");
+    refreshTradeTotals();
     DialogLayout::Centre(sellMenu);
 }
 

@@ -3,11 +3,11 @@
 
 #include "app/Game.hpp"
 
-#include "actors/GameObject.hpp"
 #include "app/DialogLayout.hpp"
 #include "persist/SaveGames.hpp"
 #include "ui/MenuButton.hpp"
 #include "ui/MenuButtonKind.hpp"
+#include "ui/MenuColumnHeader.hpp"
 #include "ui/MenuEmployeeSelector.hpp"
 #include "ui/MenuLabel.hpp"
 #include "ui/MenuListbox.hpp"
@@ -18,9 +18,13 @@
 
 namespace {
 
+using DialogLayout::DialogLine;
+
 constexpr float ListHeight = 300.f;
 // The buy and sell lines hold an image and their amount controls.
 constexpr float TradeEntryHeight = 40.f;
+constexpr float ColumnHeaderHeight = 22.f;
+constexpr float TradeListLines = 8.f;
 // A person's name, three skills, three needs and the salary take about 415
 // pixels; at 400 the salary would sit under the buttons.
 constexpr float SelectorHeight = 420.f;
@@ -32,12 +36,23 @@ const char* const BuyPricesTitle = "Item-Kaufpreise";
 const char* const SellPricesTitle = "Item-Verkaufspreise";
 
 // Without an entry height the list keeps its own.
-std::unique_ptr<MenuListbox> MakeList(const sf::Font& font, float width, float entryHeight = 0.f) {
+std::unique_ptr<MenuListbox> MakeList(const sf::Font& font, float width, float entryHeight = 0.f,
+                                      float height = ListHeight) {
     auto list = std::make_unique<MenuListbox>(font);
     if (entryHeight > 0.f)
         list->setEntryHeight(entryHeight);
-    list->setSize(width, ListHeight);
+    list->setSize(width, height);
     return list;
+}
+
+// The titles over the list, the list, and under it the totals of the
+// chosen amounts and the answer to the last action.
+void AddTradeList(Menu& menu, const sf::Font& font, float width) {
+    menu.add(std::make_unique<MenuColumnHeader>(font, ColumnHeaderHeight));
+    // Whole lines only, so no line is cut in half before the player scrolls.
+    menu.add(MakeList(font, width, TradeEntryHeight, TradeListLines * TradeEntryHeight));
+    DialogLayout::AddLine(menu, DialogLine::Totals, width);
+    DialogLayout::AddLine(menu, DialogLine::Note, width);
 }
 
 MenuListbox* AddSaveList(Menu& menu, const sf::Font& font, float width) {
@@ -84,19 +99,9 @@ void Game::buildLoadMenu() {
     DialogLayout::Finish(loadMenu);
 }
 
-void Game::buildProductionMenu(const GameObject& object) {
-    DialogLayout::Start(productionMenu, this, font, "Produktion wählen", dialogWidthSmall);
-    MenuListbox* list = productionMenu.add(MakeList(font, dialogWidthSmall));
-    for (ItemType recipe : object.getAvailableRecipes())
-        list->addImageEntry(recipe);
-    DialogLayout::AddButtonRow(productionMenu, ButtonApplyRecipe, ButtonCancelRecipe,
-                               dialogWidthSmall);
-    DialogLayout::Finish(productionMenu);
-}
-
 void Game::buildOrderMenu() {
     DialogLayout::Start(orderMenu, this, font, "Neue Bestellung aufgeben", dialogWidthLarge);
-    orderMenu.add(MakeList(font, dialogWidthLarge, TradeEntryHeight));
+    AddTradeList(orderMenu, font, dialogWidthLarge);
     DialogLayout::AddButtonRow(orderMenu, ButtonBuy, ButtonCancelBuy, dialogWidthLarge);
     DialogLayout::Finish(orderMenu);
     refreshOrderMenu();
@@ -104,7 +109,7 @@ void Game::buildOrderMenu() {
 
 void Game::buildSellMenu() {
     DialogLayout::Start(sellMenu, this, font, "Produzierte Items verkaufen", dialogWidthLarge);
-    sellMenu.add(MakeList(font, dialogWidthLarge, TradeEntryHeight));
+    AddTradeList(sellMenu, font, dialogWidthLarge);
     DialogLayout::AddButtonRow(sellMenu, ButtonSell, ButtonCancelSell, dialogWidthLarge);
     DialogLayout::Finish(sellMenu);
     refreshSellMenu();

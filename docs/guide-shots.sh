@@ -78,7 +78,7 @@ xs_key Escape
 # The order with ten units of steel chosen (the double arrow of its line).
 xs_click 333 683
 xs_click 333 615
-xs_click 893 232
+xs_click 893 206
 shot order >/dev/null
 xs_key Escape
 xs_key Escape
@@ -100,6 +100,6 @@ xs_key Escape
 keep factory 960x470+64+130 80% factory
 keep labour 624x522+328+99 80% labour-market
 keep staff 824x404+228+158 80% staff-priorities
-keep order 824x404+228+158 80% order
+keep order 824x520+228+100 80% order
 keep prices 1024x702+128+9 70% price-chart
 xs_end

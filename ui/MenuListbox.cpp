@@ -4,6 +4,7 @@
 #include "ui/MenuButton.hpp"
 #include "ui/MenuListboxEmployeePrioritySelectorEntry.hpp"
 #include "ui/MenuListboxEntry.hpp"
+#include "ui/MenuListboxColumnsEntry.hpp"
 #include "ui/MenuListboxImageEntry.hpp"
 #include "ui/MenuListboxItemAmountSelectorEntry.hpp"
 #include "ui/MenuScrollbar.hpp"
@@ -41,6 +42,12 @@ MenuListboxEntry* MenuListbox::addEntry(const std::string& text) {
 
 MenuListboxImageEntry* MenuListbox::addImageEntry(ItemType item) {
     auto entry = std::make_unique<MenuListboxImageEntry>(this, font, item);
+    entry->setTooltipEnabled(tooltipsEnabled);
+    return append(std::move(entry));
+}
+
+MenuListboxColumnsEntry* MenuListbox::addColumnsEntry(ItemType item) {
+    auto entry = std::make_unique<MenuListboxColumnsEntry>(this, font, item);
     entry->setTooltipEnabled(tooltipsEnabled);
     return append(std::move(entry));
 }

@@ -15,6 +15,7 @@ class Employee;
 class MenuButton;
 class MenuListboxEntry;
 class MenuListboxImageEntry;
+class MenuListboxColumnsEntry;
 class MenuListboxItemAmountSelectorEntry;
 class MenuListboxEmployeePrioritySelectorEntry;
 class MenuScrollbar;
@@ -33,6 +34,7 @@ public:
     // Each add appends and invalidates the layout.
     MenuListboxEntry* addEntry(const std::string& text);
     MenuListboxImageEntry* addImageEntry(ItemType item);
+    MenuListboxColumnsEntry* addColumnsEntry(ItemType item);
     MenuListboxItemAmountSelectorEntry* addItemAmountSelectorEntry(ItemType item, unsigned maximum,
                                                                    float price);
     MenuListboxEmployeePrioritySelectorEntry*

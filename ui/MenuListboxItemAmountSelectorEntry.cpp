@@ -17,6 +17,8 @@ constexpr unsigned LaidOutCharacterSize = 15;
 // Room kept free right of the buttons for the amount, in entry heights.
 constexpr float AmountSlot = 1.75f;
 constexpr unsigned LargeStep = 10;
+// Room for a price of thousands, left of the buttons.
+constexpr float PriceColumnWidth = 110.f;
 
 struct ButtonLook {
     unsigned symbol;
@@ -45,7 +47,7 @@ MenuListboxItemAmountSelectorEntry::MenuListboxItemAmountSelectorEntry(MenuEleme
                                                                        const sf::Font& font,
                                                                        ItemType item)
     : MenuListboxEntry(parent, font), MenuListboxImageEntry(parent, font, item) {
-    for (sf::Text* shown : {&amountText, &priceText}) {
+    for (sf::Text* shown : {&amountText, &priceText, &heldText}) {
         shown->setFont(font);
         shown->setCharacterSize(InitialCharacterSize);
         shown->setFillColor(sf::Color::Black);
@@ -92,6 +94,16 @@ std::string MenuListboxItemAmountSelectorEntry::getPriceText() const {
     std::ostringstream shown;
     shown << std::fixed << std::setprecision(2) << price;
     return shown.str();
+}
+
+void MenuListboxItemAmountSelectorEntry::setHeldText(const std::string& text) {
+    heldText.setString(sf::String::fromUtf8(text.begin(), text.end()));
+    refreshTexts();
+}
+
+std::string MenuListboxItemAmountSelectorEntry::getHeldText() const {
+    const auto utf8 = heldText.getString().toUtf8();
+    return std::string(utf8.begin(), utf8.end());
 }
 
 void MenuListboxItemAmountSelectorEntry::refreshTexts() {
@@ -154,7 +166,7 @@ void MenuListboxItemAmountSelectorEntry::setSize(float newWidth, float newHeight
 void MenuListboxItemAmountSelectorEntry::layoutControls(float w, float h) {
     const float m = std::min(w, h);
     const float side = std::max(0.f, m - 2.f * edgeSpacing);
-    for (sf::Text* shown : {&amountText, &priceText})
+    for (sf::Text* shown : {&amountText, &priceText, &heldText})
         shown->setCharacterSize(LaidOutCharacterSize);
 
     const sf::FloatRect amountBounds = TextMeasure::Bounds(amountText);
@@ -172,6 +184,15 @@ void MenuListboxItemAmountSelectorEntry::layoutControls(float w, float h) {
     const sf::FloatRect priceBounds = TextMeasure::Bounds(priceText);
     priceText.setOrigin(priceBounds.left + priceBounds.width, priceBounds.top);
     priceText.setPosition(leftmost - edgeSpacing, (h - priceBounds.height) / 2.f);
+
+    edges.amountRight = w - edgeSpacing;
+    edges.buttonsRight = w - edgeSpacing - AmountSlot * m;
+    edges.buttonsLeft = leftmost;
+    edges.priceRight = leftmost - edgeSpacing;
+    edges.heldRight = edges.priceRight - PriceColumnWidth;
+    const sf::FloatRect heldBounds = TextMeasure::Bounds(heldText);
+    heldText.setOrigin(heldBounds.left + heldBounds.width, heldBounds.top);
+    heldText.setPosition(edges.heldRight, (h - heldBounds.height) / 2.f);
 }
 
 void MenuListboxItemAmountSelectorEntry::draw(sf::RenderTarget& target,
@@ -184,4 +205,5 @@ void MenuListboxItemAmountSelectorEntry::draw(sf::RenderTarget& target,
         target.draw(*button, states);
     target.draw(priceText, states);
     target.draw(amountText, states);
+    target.draw(heldText, states);
 }

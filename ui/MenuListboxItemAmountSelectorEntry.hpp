@@ -34,6 +34,19 @@ public:
     float getPrice() const { return price; }
     std::string getAmountText() const;
     std::string getPriceText() const;
+    // What the player holds of the item, shown left of the price.
+    void setHeldText(const std::string& text);
+    std::string getHeldText() const;
+    // Where the held count, the price, the buttons and the amount end, for
+    // the titles over the list: in the entry's own space.
+    struct ColumnEdges {
+        float heldRight = 0.f;
+        float priceRight = 0.f;
+        float buttonsLeft = 0.f;
+        float buttonsRight = 0.f;
+        float amountRight = 0.f;
+    };
+    ColumnEdges getColumnEdges() const { return edges; }
 
     // The six buttons, in the order they were made: maximum, +10, +1, -1,
     // -10, zero. They read right to left on screen.
@@ -57,6 +70,8 @@ private:
     float price = 0.f;
     sf::Text amountText;
     sf::Text priceText;
+    sf::Text heldText;
+    ColumnEdges edges;
     std::array<std::unique_ptr<MenuSymbolButton>, 6> buttons;
     float edgeSpacing = 8.f;
     float buttonSpacing = 2.f;

@@ -219,6 +219,9 @@ bool GameObject::work(float& dt, bool& finished) {
         dt = 0.f;
     }
     currentProductionDuration = progress;
+    if (level != nullptr) {
+        level->getStatistics().recordBenchWorked(id, level->statisticsDay());
+    }
     if (progress >= duration) {
         finishProduction();
         finished = true;
@@ -267,6 +270,10 @@ void GameObject::finishProduction() {
             auto item = std::make_unique<Item>();
             item->place(texture, type, mapPos.x, mapPos.y);
             output.push_back(std::move(item));
+        }
+        if (level != nullptr) {
+            level->getStatistics().recordFinished(id, type, static_cast<unsigned>(count),
+                                                  level->statisticsDay());
         }
     }
     addToTransportList();

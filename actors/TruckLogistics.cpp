@@ -84,6 +84,7 @@ bool TruckLogistics::shipUnit(ItemType type) {
     if (unit->second >= 0.f) {
         level->getBankAccount().bookIncome(unit->second);
     }
+    level->getStatistics().recordSale(type, unit->second, level->statisticsDay());
     const auto amount = pickUpItemAmounts.find(type);
     if (amount != pickUpItemAmounts.end() && --amount->second == 0) {
         pickUpItemAmounts.erase(amount);

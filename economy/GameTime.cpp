@@ -93,6 +93,11 @@ void GameTime::advanceOneMinute() {
     }
 }
 
+unsigned GameTime::getDaysSinceStart() const {
+    const unsigned seasons = (year - 1) * static_cast<unsigned>(seasonsPerYear()) + season;
+    return seasons * DaysPerSeason + day - 1;
+}
+
 std::string GameTime::timeText(float minutes) {
     // Anything before the start (or not a number) is shown as the start.
     const double clamped =
@@ -110,6 +115,12 @@ std::string GameTime::timeText(float minutes) {
     return twoDigits(hour) + ":" + twoDigits(minute) + " Uhr, " + twoDigits(day) + ". " +
            GameParams::GetSeasonNames()[static_cast<std::size_t>(season)] + " Jahr " +
            std::to_string(year);
+}
+
+std::string GameTime::dayText(unsigned daysSinceStart) {
+    const unsigned day = daysSinceStart % DaysPerSeason + 1;
+    const std::size_t season = daysSinceStart / DaysPerSeason % seasonsPerYear();
+    return twoDigits(day) + ". " + GameParams::GetSeasonNames()[season];
 }
 
 std::string GameTime::getInfoText() const {

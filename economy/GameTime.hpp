@@ -44,10 +44,14 @@ public:
     unsigned getMinute() const { return minute; }
     unsigned getDayStartHour() const { return dayStartHour; }
     unsigned getDayEndHour() const { return dayEndHour; }
+    // Whole days since the game's first day, which is day 0.
+    unsigned getDaysSinceStart() const;
     sf::Int64 getLastElapsedMicroseconds() const { return lastElapsedMicroseconds; }
 
     // "hh:mm Uhr, dd. <season> Jahr y" for game minutes since the start.
     static std::string timeText(float minutes);
+    // "dd. <season>" for a day counted as getDaysSinceStart counts.
+    static std::string dayText(unsigned daysSinceStart);
     // The date line and the speed line for the HUD.
     std::string getInfoText() const;
 

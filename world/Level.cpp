@@ -212,6 +212,7 @@ void Level::clear() {
     // The driver is an employee: it goes before the employee ids restart.
     activeTruck = nullptr;
     truckLogistics.clear();
+    statistics.clear();
     // Everything numbered is gone: a new map or a loaded one numbers afresh,
     // whatever levels came before it in this process.
     GameObject::ResetIds();
@@ -243,6 +244,7 @@ void Level::update(float dt) {
     }
     updateEmployees(dt);
     processPathFindingQueue(dt);
+    sampleBenchStatistics(dt);
     sortObjects();
 }
 

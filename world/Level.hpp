@@ -8,6 +8,7 @@
 #include "economy/StockMarket.hpp"
 #include "params/BuildRefusal.hpp"
 #include "params/Enums.hpp"
+#include "stats/FactoryStatistics.hpp"
 #include "world/CellBatch.hpp"
 #include "world/PathFindingBudget.hpp"
 #include "world/PathFindingItem.hpp"
@@ -237,6 +238,15 @@ public:
     Truck* getActiveTruck() const { return activeTruck; }
     TruckLogistics& getTruckLogistics() { return truckLogistics; }
     const TruckLogistics& getTruckLogistics() const { return truckLogistics; }
+
+    // --- Statistics (LevelStatistics.cpp) ---------------------------------
+    // Booked where money and units move; the simulation never reads them.
+    FactoryStatistics& getStatistics() { return statistics; }
+    const FactoryStatistics& getStatistics() const { return statistics; }
+    // The day bookings go to now: FactoryStatistics::DayIndex of the clock.
+    int statisticsDay() const;
+    // Update step: books the frame's minutes to every bench's state.
+    void sampleBenchStatistics(float minutes);
 
     // --- View (LevelDraw.cpp) ---------------------------------------------
     float getZoom() const { return zoom; }
@@ -495,4 +505,6 @@ private:
     std::map<ItemType, unsigned> itemsNeedingShippingPreparation;
     std::map<ItemType, unsigned> itemsReadyForShipping;
     BuildRefusal refusal = BuildRefusal::None; // not saved
+    // Saved last in the file; a file without it loads with empty statistics.
+    FactoryStatistics statistics;
 };

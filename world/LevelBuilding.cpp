@@ -43,6 +43,7 @@ bool Level::buyTile(TileType type, float x, float y) {
         return false;
     }
     bankAccount.bookExpense(price);
+    statistics.recordBuilding(price, statisticsDay());
     return true;
 }
 
@@ -52,6 +53,7 @@ bool Level::buyZone(ZoneType type, float x, float y) {
         return false;
     }
     bankAccount.bookExpense(price);
+    statistics.recordBuilding(price, statisticsDay());
     return true;
 }
 
@@ -61,6 +63,7 @@ bool Level::buyObject(float rotation, GameObjectType type, float x, float y) {
         return false;
     }
     bankAccount.bookExpense(price);
+    statistics.recordBuilding(price, statisticsDay());
     return true;
 }
 
@@ -70,6 +73,7 @@ bool Level::sellZone(float x, float y) {
         return false;
     }
     bankAccount.bookIncome(GameParams::GetZoneRefund(removed));
+    statistics.recordRefund(GameParams::GetZoneRefund(removed), statisticsDay());
     return true;
 }
 
@@ -80,8 +84,10 @@ bool Level::sellObject(float x, float y) {
         return false;
     }
     bankAccount.bookIncome(GameParams::GetObjectRefund(removed));
+    statistics.recordRefund(GameParams::GetObjectRefund(removed), statisticsDay());
     if (surfaceType != ObjectNone) {
         bankAccount.bookIncome(GameParams::GetObjectRefund(surfaceType));
+        statistics.recordRefund(GameParams::GetObjectRefund(surfaceType), statisticsDay());
     }
     return true;
 }

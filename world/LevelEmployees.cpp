@@ -84,11 +84,15 @@ bool Level::removeEmployee(std::size_t index) {
 }
 
 void Level::payWages() {
+    double paid = 0.0;
     for (const auto& employee : employees) {
         if (employee->getSalary() >= 0.f) {
             bankAccount.bookExpense(employee->getSalary());
+            paid += employee->getSalary();
         }
     }
+    // Paid when the next day begins, for the day that has ended.
+    statistics.recordWages(paid, std::max(0, statisticsDay() - 1));
 }
 
 unsigned Level::carriedUnits() const {

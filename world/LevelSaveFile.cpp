@@ -196,6 +196,7 @@ bool Level::writeTo(std::ostream& out) const {
     ok = ok && (out << ' ', bankAccount.save(out));
     ok = ok && (out << ' ', stockMarket.save(out));
     ok = ok && (out << ' ', truckLogistics.save(out));
+    ok = ok && (out << ' ', statistics.save(out));
     return ok && out.good();
 }
 
@@ -430,6 +431,13 @@ bool Level::readEconomy(std::istream& in) {
     }
     if (!truckLogistics.load(in, this)) {
         Report("load", "TruckLogistics konnten nicht geladen werden!");
+        return false;
+    }
+    // Files written before the statistics were kept end here, and load
+    // with empty ones.
+    in >> std::ws;
+    if (!in.eof() && !statistics.load(in)) {
+        Report("load", "FactoryStatistics konnte nicht geladen werden!");
         return false;
     }
     if (GameTime* clock = writableClock()) {

@@ -20,6 +20,7 @@ bool Level::buyItems(float price, ItemType itemType, unsigned count) {
         return false;
     }
     bankAccount.bookExpense(cost);
+    statistics.recordPurchase(itemType, count, cost, statisticsDay());
     for (unsigned unit = 0; unit < count; ++unit) {
         truckLogistics.addDelivery(itemType);
     }

@@ -38,6 +38,23 @@ void AddCounts(std::map<std::string, std::string>& report, const std::string& pr
         report[prefix + SimNames::ItemName(type)] = Text(count);
 }
 
+// The statistics' totals, and their unit counts only for items counted at all.
+void AddStatistics(std::map<std::string, std::string>& report, const FactoryStatistics& stats) {
+    const FactoryStatistics::Money& totals = stats.getTotals();
+    report["stats.sales"] = Money(totals.sales);
+    report["stats.purchases"] = Money(totals.purchases);
+    report["stats.wages"] = Money(totals.wages);
+    report["stats.building"] = Money(totals.building);
+    const std::pair<const char*, const FactoryStatistics::Counts*> counts[] = {
+        {"stats.produced.", &stats.getProduced()},
+        {"stats.bought.", &stats.getBought()},
+        {"stats.sold.", &stats.getSold()}};
+    for (const auto& [prefix, table] : counts)
+        for (const auto& [type, count] : *table)
+            if (count > 0)
+                report[prefix + SimNames::ItemName(type)] = Text(count);
+}
+
 double Percentile(std::vector<double> values, double share) {
     if (values.empty())
         return 0;
@@ -79,6 +96,7 @@ std::map<std::string, std::string> Runner::report() {
     report["deliveries_pending"] = Text(level->getTruckLogistics().getDeliveryItems().size());
     report["pickups_pending"] = Text(level->getTruckLogistics().getPickUpItems().size());
     report["refused"] = Text(refused);
+    AddStatistics(report, level->getStatistics());
     if (options.profile) {
         double sum = 0;
         for (double sample : updateMicroseconds)

@@ -39,7 +39,9 @@ const ButtonList StaffButtons = {{CategoryPanel, GuiLabourMarket},
 const ButtonList TradeButtons = {
     {CategoryPanel, GuiPriceHistory}, {CategoryPanel, GuiBuyItems}, {CategoryPanel, GuiSellItems}};
 const int BarElements[] = {GuiTilesPanel, GuiZonesPanel, GuiFurniturePanel, GuiStaffPanel,
-                           GuiTradePanel};
+                           GuiTradePanel,
+                           // Opens its dialog at once, as the main-menu button does.
+                           GuiStatistics};
 
 // The HUD panels hang over the window's edges by this much, which hides
 // their outer rounded corners; spacers keep their content this far inside.

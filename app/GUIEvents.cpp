@@ -24,7 +24,8 @@ struct DialogButton {
 const DialogButton DialogButtons[] = {
     {GuiPriceHistory, ActionOpenPriceMenu},   {GuiBuyItems, ActionOpenOrderMenu},
     {GuiSellItems, ActionOpenSellMenu},       {GuiLabourMarket, ActionOpenLabourMarketMenu},
-    {GuiDismissStaff, ActionOpenDismissMenu}, {GuiWorkPriorities, ActionOpenStaffMenu}};
+    {GuiDismissStaff, ActionOpenDismissMenu}, {GuiWorkPriorities, ActionOpenStaffMenu},
+    {GuiStatistics, ActionOpenStatisticsMenu}};
 
 bool contains(const Menu& menu, int x, int y) {
     const sf::Vector2f from = menu.getPosition();

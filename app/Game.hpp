@@ -87,6 +87,11 @@ public:
     bool openLabourMarketMenu();
     bool openDismissMenu();
     bool openStaffMenu();
+    // The statistics (StatisticsDialog.cpp): money and goods, or the benches.
+    bool openStatisticsMenu();
+    void toggleStatisticsPage();
+    bool isShowingBenchStatistics() const { return benchStatisticsShown; }
+    Menu& getStatisticsMenu() { return statisticsMenu; }
     bool closeTopMenu();
     bool isDialogOpen() const { return !openMenus.empty(); }
     Menu* getTopMenu() const { return openMenus.empty() ? nullptr : openMenus.back(); }
@@ -180,6 +185,8 @@ private:
     void buildStaffMenu();
     void buildQuestionMenu(const std::string& title, const std::vector<std::string>& lines,
                            int confirmKind);
+    void buildStatisticsMenu();
+    void bindStatisticsActions();
     bool loadGameAndClose(const std::string& name);
     bool saveGameAndClose(const std::string& name);
     void dismissEmployee(int id);
@@ -241,6 +248,9 @@ private:
     Menu dismissMenu;
     Menu staffMenu;
     Menu questionMenu;
+    Menu statisticsMenu;
+    // The statistics dialog shows the benches' day rather than the money. Not saved.
+    bool benchStatisticsShown = false;
     // What the open question's confirming button does. Not saved.
     std::function<void()> questionAnswer;
     sf::Clock questionClock;

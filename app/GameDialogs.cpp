@@ -74,6 +74,7 @@ void Game::buildDialogs() {
     buildLabourMarketMenu();
     buildDismissMenu();
     buildStaffMenu();
+    buildStatisticsMenu();
 }
 
 void Game::buildSaveMenu() {

@@ -71,6 +71,7 @@ void Game::bindMenuActions() {
     });
     MenuBindings::BindTooltip([this](const std::string& text) { tooltip.setText(text); });
     bindDialogActions();
+    bindStatisticsActions();
 }
 
 void Game::buildMainMenu() {

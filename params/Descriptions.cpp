@@ -48,6 +48,7 @@ const ToolText ToolTexts[] = {
     {CategoryPanel, GuiLabourMarket, "Arbeitsmarkt"},
     {CategoryPanel, GuiDismissStaff, "Arbeiter entlassen"},
     {CategoryPanel, GuiWorkPriorities, "Arbeitspriorisierung"},
+    {CategoryPanel, GuiStatistics, "Statistik: Einnahmen, Ausgaben und Maschinen"},
     {CategoryAction, GuiAddWorker, "Arbeiter hinzufügen"},
     {CategoryAction, GuiSaveGame, "Spiel speichern"},
 };

@@ -169,4 +169,5 @@ enum GuiElemType : std::int32_t {
     GuiWorkPriorities = 65,
     GuiAddWorker = 66,
     GuiSaveGame = 67,
+    GuiStatistics = 68,
 };

@@ -214,6 +214,8 @@ sf::IntRect GetTexture(GuiElemType type) {
         return TileAt(896, GuiRowTop);
     case GuiWorkPriorities:
         return TileAt(768, GuiRowTop);
+    case GuiStatistics:
+        return TileAt(2560, GuiRowTop);
     default:
         break;
     }

@@ -33,6 +33,9 @@ enum MenuAction : int {
     ActionOpenStaffMenu,
     // Does what the open question asked about.
     ActionConfirmQuestion,
+    // The statistics dialog, and its switch between money and benches.
+    ActionOpenStatisticsMenu,
+    ActionToggleStatistics,
     ActionCount,
 };
 

@@ -18,6 +18,8 @@ const MenuButtonKindInfo ButtonKinds[ButtonKindCount] = {
     {"Verlassen", ActionConfirmQuestion},     {"Laden", ActionConfirmQuestion},
     {"Überschreiben", ActionConfirmQuestion}, {"Entlassen", ActionConfirmQuestion},
     {"Abbrechen", ActionCloseTopMenu},        {"OK", ActionCloseTopMenu},
+    {"Maschinen", ActionToggleStatistics},    {"Übersicht", ActionToggleStatistics},
+    {"Schließen", ActionCloseTopMenu},
 };
 
 const MenuButtonKindInfo UnknownKind = {"UNKNOWN BUTTON", ActionNone};

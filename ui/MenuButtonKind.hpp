@@ -37,7 +37,11 @@ enum MenuButtonKind : int {
     ButtonCancelQuestion = 28,
     // The only button of a notice the game shows when it refuses something.
     ButtonCloseNotice = 29,
-    ButtonKindCount = 30,
+    // The statistics dialog's pages and its close button.
+    ButtonShowBenchStatistics = 30,
+    ButtonShowMoneyStatistics = 31,
+    ButtonCloseStatistics = 32,
+    ButtonKindCount = 33,
 };
 
 struct MenuButtonKindInfo {

@@ -35,6 +35,8 @@ std::vector<DialogCase> HudDialogs() {
         {"staff", &Game::openStaffMenu, &Game::getStaffMenu, ButtonCloseStaff,
          "Angestellte verwalten"},
         {"main", &Game::openMainMenu, &Game::getMainMenu, ButtonCloseMainMenu, "Main Menu"},
+        {"statistics", &Game::openStatisticsMenu, &Game::getStatisticsMenu, ButtonCloseStatistics,
+         "Statistik"},
     };
 }
 

@@ -216,6 +216,27 @@ PixelCanvas WorkPriorities() {
     return canvas;
 }
 
+// A ledger sheet with a bar for each day, and a coin: the money's story.
+PixelCanvas Statistics() {
+    PixelCanvas canvas(Size, Size);
+    canvas.fillRect(3, 3, 24, 26, sf::Color(250, 250, 246));
+    canvas.fillRect(3, 3, 24, 4, sf::Color(60, 110, 210));
+    for (int y = 10; y < 27; y += 4)
+        canvas.fillRect(5, y, 20, 1, sf::Color(220, 222, 228));
+    const int heights[] = {6, 10, 8, 14};
+    for (int day = 0; day < 4; ++day) {
+        const sf::Color bar = day == 2 ? Red : Green;
+        const int x = 6 + day * 5;
+        canvas.fillRect(x, 26 - heights[day], 3, heights[day], bar);
+        canvas.fillRect(x, 26 - heights[day], 1, heights[day], Shade(bar, 1.25f));
+    }
+    canvas.fillRect(5, 26, 21, 1, sf::Color(90, 90, 100));
+    canvas.outline(Outline);
+    Coin(canvas, 25.f, 24.f, 5.f);
+    Finish(canvas);
+    return canvas;
+}
+
 // A sledgehammer coming down on a cracked brick.
 PixelCanvas Demolish() {
     PixelCanvas canvas(Size, Size);
@@ -271,6 +292,7 @@ void DrawHudIcons(sf::Image& atlas) {
     LabourMarket().paintInto(atlas, Atlas::GetTexture(GuiLabourMarket));
     DismissStaff().paintInto(atlas, Atlas::GetTexture(GuiDismissStaff));
     WorkPriorities().paintInto(atlas, Atlas::GetTexture(GuiWorkPriorities));
+    Statistics().paintInto(atlas, Atlas::GetTexture(GuiStatistics));
     // Zones and objects are torn down with the same tool picture.
     Demolish().paintInto(atlas, Atlas::GetTexture(GuiDemolishZone));
     Demolish().paintInto(atlas, Atlas::GetTexture(GuiDemolishObject));

@@ -21,14 +21,20 @@ const sf::Color WorkingColour(64, 168, 80);
 const sf::Color WaitingColour(236, 160, 40);
 const sf::Color IdleColour(170, 174, 184);
 
+const sf::Color LossColour(190, 30, 30);
+const sf::Color GainColour(20, 120, 40);
+
 Row MoneyRow(const std::string& day, const Money& money, bool emphasised) {
     using StatisticsRows::MoneyText;
+    Cell profit(MoneyText(money.profit()));
+    if (profit.text != MoneyText(0.0))
+        profit.colour = money.profit() < 0.0 ? LossColour : GainColour;
     return {{{day},
              {MoneyText(money.sales)},
              {MoneyText(money.purchases)},
              {MoneyText(money.wages)},
              {MoneyText(money.building)},
-             {MoneyText(money.profit())}},
+             profit},
             emphasised};
 }
 

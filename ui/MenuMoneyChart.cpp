@@ -23,6 +23,7 @@ constexpr unsigned LegendSize = 14;
 constexpr int GridSteps = 4;
 // Each day's slot: the two bars take this much of it, side by side.
 constexpr float BarsShare = 0.7f;
+constexpr float MaxBarWidth = 28.f;
 constexpr float DotSize = 5.f;
 const sf::Color FrameColour(232, 180, 0);
 const sf::Color GridColour(210, 212, 220);
@@ -129,7 +130,8 @@ void MenuMoneyChart::buildDays(sf::FloatRect plot) {
     if (days.empty())
         return;
     const float slot = plot.width / static_cast<float>(days.size());
-    const float bar = std::max(1.f, std::floor(slot * BarsShare / 2.f));
+    // A few days in a wide chart would make slabs of the bars.
+    const float bar = std::clamp(std::floor(slot * BarsShare / 2.f), 1.f, MaxBarWidth);
     const float zero = yOf(0.0, plot);
     // Labels only as often as they fit beside each other.
     float widest = 0.f;

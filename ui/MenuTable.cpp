@@ -15,7 +15,6 @@ constexpr float ScrollBarWidth = 4.f;
 const sf::Color HeaderColour(224, 226, 232);
 const sf::Color StripeColour(244, 245, 248);
 const sf::Color LineColour(180, 184, 194);
-const sf::Color TextColour = sf::Color::Black;
 
 sf::RectangleShape Box(float left, float top, float boxWidth, float boxHeight, sf::Color fill) {
     sf::RectangleShape box(sf::Vector2f(boxWidth, boxHeight));
@@ -80,9 +79,9 @@ std::vector<float> MenuTable::columnWidths() const {
 }
 
 void MenuTable::addText(const std::string& content, float left, float columnWidth, float top,
-                        int alignment, bool bold) {
+                        int alignment, bool bold, sf::Color colour) {
     sf::Text text(sf::String::fromUtf8(content.begin(), content.end()), font, TextSize);
-    text.setFillColor(TextColour);
+    text.setFillColor(colour);
     text.setStyle(bold ? sf::Text::Bold : sf::Text::Regular);
     const float room = columnWidth - 2.f * CellPadding;
     // A text too long for its column is made smaller rather than cut.
@@ -134,19 +133,20 @@ void MenuTable::rebuild() {
     float left = 0.f;
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const Column& column = columns[c];
-        float textLeft = left;
-        float textWidth = widths[c];
-        if (column.swatch != sf::Color::Transparent) {
-            const float top = std::round((rowHeight - SwatchSize) / 2.f);
+        const bool swatched = column.swatch != sf::Color::Transparent;
+        const float swatchRoom = swatched ? SwatchSize + CellPadding / 2.f : 0.f;
+        // The swatch goes just before the title, wherever the title stands.
+        const float textLeft = column.alignment == AlignLeft ? left + swatchRoom : left;
+        addText(column.title, textLeft, widths[c] - swatchRoom, 0.f, column.alignment, true);
+        if (swatched) {
+            const float titleLeft = texts.back().getGlobalBounds().left;
             sf::RectangleShape swatch =
-                Box(left + CellPadding, top, SwatchSize, SwatchSize, column.swatch);
+                Box(std::round(titleLeft - swatchRoom), std::round((rowHeight - SwatchSize) / 2.f),
+                    SwatchSize, SwatchSize, column.swatch);
             swatch.setOutlineColor(LineColour);
             swatch.setOutlineThickness(1.f);
             shapes.push_back(swatch);
-            textLeft += SwatchSize + CellPadding / 2.f;
-            textWidth -= SwatchSize + CellPadding / 2.f;
         }
-        addText(column.title, textLeft, textWidth, 0.f, column.alignment, true);
         left += widths[c];
     }
     const std::size_t shown = getShownRowCount();
@@ -161,7 +161,8 @@ void MenuTable::rebuild() {
             if (!cell.shares.empty())
                 addShares(cell.shares, left, widths[c], top);
             else
-                addText(cell.text, left, widths[c], top, columns[c].alignment, row.emphasised);
+                addText(cell.text, left, widths[c], top, columns[c].alignment, row.emphasised,
+                        cell.colour);
             left += widths[c];
         }
     }

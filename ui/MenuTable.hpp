@@ -39,6 +39,7 @@ public:
         Cell(const char* content) : text(content) {}
 
         std::string text; // UTF-8
+        sf::Color colour = sf::Color::Black;
         // Drawn as one bar split by the parts instead of the text, when given.
         std::vector<Share> shares;
     };
@@ -78,7 +79,7 @@ private:
     // Texts, bars and backgrounds of what is shown, anew.
     void rebuild();
     void addText(const std::string& content, float left, float columnWidth, float top,
-                 int alignment, bool bold);
+                 int alignment, bool bold, sf::Color colour = sf::Color::Black);
     void addShares(const std::vector<Share>& shares, float left, float columnWidth, float top);
     std::vector<float> columnWidths() const;
 

@@ -1,6 +1,7 @@
 #include "ui/MenuMoneyChart.hpp"
 
 #include "ui/MenuStockChart.hpp"
+#include "ui/FilledBox.hpp"
 #include "ui/TextMeasure.hpp"
 
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -28,13 +29,6 @@ constexpr float DotSize = 5.f;
 const sf::Color FrameColour(232, 180, 0);
 const sf::Color GridColour(210, 212, 220);
 const sf::Color ZeroColour(60, 60, 70);
-
-sf::RectangleShape Box(float left, float top, float boxWidth, float boxHeight, sf::Color fill) {
-    sf::RectangleShape box(sf::Vector2f(boxWidth, boxHeight));
-    box.setPosition(left, top);
-    box.setFillColor(fill);
-    return box;
-}
 
 // Whole amounts in the player's own locale, as the balance is shown.
 std::string Amount(float value) {
@@ -97,7 +91,7 @@ void MenuMoneyChart::buildLegend(float top) {
     for (const auto& [title, colour] : entries) {
         const float swatch = 12.f;
         sf::RectangleShape box =
-            Box(x, top + (LegendHeight - swatch) / 2.f, swatch, swatch, colour);
+            FilledBox(x, top + (LegendHeight - swatch) / 2.f, swatch, swatch, colour);
         shapes.push_back(box);
         sf::Text text = makeText(title, LegendSize);
         const sf::FloatRect bounds = TextMeasure::Bounds(text);
@@ -116,7 +110,7 @@ void MenuMoneyChart::buildValueAxis(sf::FloatRect plot) {
         const float value =
             axisBottom + (axisTop - axisBottom) * static_cast<float>(step) / GridSteps;
         const float y = std::round(yOf(value, plot));
-        shapes.push_back(Box(plot.left, y, plot.width, 1.f, GridColour));
+        shapes.push_back(FilledBox(plot.left, y, plot.width, 1.f, GridColour));
         sf::Text label = makeText(Amount(value), LabelSize);
         const sf::FloatRect bounds = TextMeasure::Bounds(label);
         label.setPosition(std::round(plot.left - LabelGap - bounds.width - bounds.left),
@@ -145,11 +139,11 @@ void MenuMoneyChart::buildDays(sf::FloatRect plot) {
         const float centre = plot.left + slot * (static_cast<float>(i) + 0.5f);
         const float incomeTop = yOf(std::max(0.0, day.income), plot);
         const float expensesTop = yOf(std::max(0.0, day.expenses), plot);
-        shapes.push_back(Box(centre - bar, incomeTop, bar, zero - incomeTop, IncomeColour));
-        shapes.push_back(Box(centre, expensesTop, bar, zero - expensesTop, ExpensesColour));
+        shapes.push_back(FilledBox(centre - bar, incomeTop, bar, zero - incomeTop, IncomeColour));
+        shapes.push_back(FilledBox(centre, expensesTop, bar, zero - expensesTop, ExpensesColour));
         const sf::Vector2f point(centre, yOf(day.profit, plot));
-        shapes.push_back(
-            Box(point.x - DotSize / 2.f, point.y - DotSize / 2.f, DotSize, DotSize, ProfitColour));
+        shapes.push_back(FilledBox(point.x - DotSize / 2.f, point.y - DotSize / 2.f, DotSize,
+                                   DotSize, ProfitColour));
         if (i > 0) {
             // Two pixels thick, so the line holds its own over the bars.
             for (float dy : {-0.5f, 0.5f}) {
@@ -169,7 +163,7 @@ void MenuMoneyChart::buildDays(sf::FloatRect plot) {
                           std::round(plot.top + plot.height + LabelGap - bounds.top));
         texts.push_back(label);
     }
-    shapes.push_back(Box(plot.left, std::round(zero), plot.width, 1.f, ZeroColour));
+    shapes.push_back(FilledBox(plot.left, std::round(zero), plot.width, 1.f, ZeroColour));
 }
 
 void MenuMoneyChart::rebuild() {
@@ -180,7 +174,7 @@ void MenuMoneyChart::rebuild() {
         return;
     buildScale();
     sf::RectangleShape frame =
-        Box(Border, Border, width - 2.f * Border, height - 2.f * Border, sf::Color::White);
+        FilledBox(Border, Border, width - 2.f * Border, height - 2.f * Border, sf::Color::White);
     frame.setOutlineColor(FrameColour);
     frame.setOutlineThickness(Border);
     shapes.push_back(frame);

@@ -1,5 +1,6 @@
 #include "ui/MenuTable.hpp"
 
+#include "ui/FilledBox.hpp"
 #include "ui/TextMeasure.hpp"
 
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -15,13 +16,6 @@ constexpr float ScrollBarWidth = 4.f;
 const sf::Color HeaderColour(224, 226, 232);
 const sf::Color StripeColour(244, 245, 248);
 const sf::Color LineColour(180, 184, 194);
-
-sf::RectangleShape Box(float left, float top, float boxWidth, float boxHeight, sf::Color fill) {
-    sf::RectangleShape box(sf::Vector2f(boxWidth, boxHeight));
-    box.setPosition(left, top);
-    box.setFillColor(fill);
-    return box;
-}
 
 } // namespace
 
@@ -107,17 +101,17 @@ void MenuTable::addShares(const std::vector<Share>& shares, float left, float co
     float total = 0.f;
     for (const Share& share : shares)
         total += std::max(0.f, share.part);
-    shapes.push_back(Box(left + CellPadding, barTop, barWidth, barHeight, StripeColour));
+    shapes.push_back(FilledBox(left + CellPadding, barTop, barWidth, barHeight, StripeColour));
     if (total <= 0.f)
         return;
     float x = left + CellPadding;
     for (const Share& share : shares) {
         const float part = barWidth * std::max(0.f, share.part) / total;
-        shapes.push_back(Box(x, barTop, part, barHeight, share.colour));
+        shapes.push_back(FilledBox(x, barTop, part, barHeight, share.colour));
         x += part;
     }
     sf::RectangleShape frame =
-        Box(left + CellPadding, barTop, barWidth, barHeight, sf::Color::Transparent);
+        FilledBox(left + CellPadding, barTop, barWidth, barHeight, sf::Color::Transparent);
     frame.setOutlineColor(LineColour);
     frame.setOutlineThickness(1.f);
     shapes.push_back(frame);
@@ -129,7 +123,7 @@ void MenuTable::rebuild() {
     if (width <= 0.f || height <= 0.f)
         return;
     const std::vector<float> widths = columnWidths();
-    shapes.push_back(Box(0.f, 0.f, width, rowHeight, HeaderColour));
+    shapes.push_back(FilledBox(0.f, 0.f, width, rowHeight, HeaderColour));
     float left = 0.f;
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const Column& column = columns[c];
@@ -140,9 +134,9 @@ void MenuTable::rebuild() {
         addText(column.title, textLeft, widths[c] - swatchRoom, 0.f, column.alignment, true);
         if (swatched) {
             const float titleLeft = texts.back().getGlobalBounds().left;
-            sf::RectangleShape swatch =
-                Box(std::round(titleLeft - swatchRoom), std::round((rowHeight - SwatchSize) / 2.f),
-                    SwatchSize, SwatchSize, column.swatch);
+            sf::RectangleShape swatch = FilledBox(std::round(titleLeft - swatchRoom),
+                                                  std::round((rowHeight - SwatchSize) / 2.f),
+                                                  SwatchSize, SwatchSize, column.swatch);
             swatch.setOutlineColor(LineColour);
             swatch.setOutlineThickness(1.f);
             shapes.push_back(swatch);
@@ -154,7 +148,7 @@ void MenuTable::rebuild() {
         const Row& row = rows[firstShown + i];
         const float top = rowHeight * static_cast<float>(i + 1);
         if ((firstShown + i) % 2 == 1)
-            shapes.push_back(Box(0.f, top, width, rowHeight, StripeColour));
+            shapes.push_back(FilledBox(0.f, top, width, rowHeight, StripeColour));
         left = 0.f;
         for (std::size_t c = 0; c < columns.size() && c < row.cells.size(); ++c) {
             const Cell& cell = row.cells[c];
@@ -166,14 +160,14 @@ void MenuTable::rebuild() {
             left += widths[c];
         }
     }
-    shapes.push_back(Box(0.f, rowHeight - 1.f, width, 1.f, LineColour));
+    shapes.push_back(FilledBox(0.f, rowHeight - 1.f, width, 1.f, LineColour));
     // Rows beyond the view: a bar at the right edge shows which part is shown.
     if (rows.size() > shown && shown > 0) {
         const float track = height - rowHeight;
         const float share = static_cast<float>(shown) / static_cast<float>(rows.size());
         const float offset = static_cast<float>(firstShown) / static_cast<float>(rows.size());
-        shapes.push_back(Box(width - ScrollBarWidth, rowHeight + track * offset, ScrollBarWidth,
-                             track * share, LineColour));
+        shapes.push_back(FilledBox(width - ScrollBarWidth, rowHeight + track * offset,
+                                   ScrollBarWidth, track * share, LineColour));
     }
 }
 

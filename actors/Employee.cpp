@@ -158,17 +158,34 @@ std::string Employee::getSalaryText() const {
     return text.str();
 }
 
+namespace {
+
+// Needs grow towards 100; the dispatch serves them from their triggers on.
+const char* urgencyNote(const Need& need) {
+    if (need.getValue() >= need.getTriggerHigh()) {
+        return " (dringend)";
+    }
+    return need.getValue() >= need.getTriggerMedium() ? " (bald dringend)" : "";
+}
+
+} // namespace
+
 std::string Employee::getInfo() const {
     std::ostringstream text;
     text << firstName << " " << lastName << "\n\n";
     const TaskType current = tasks.empty() ? TaskNone : tasks.front().getTask();
-    text << "Aktuelle Tätigkeit: " << GameParams::Texts::GetTaskTypeName(current) << "\n\n";
-    text << "Bedürfnisse: ";
+    text << "Aktuelle Tätigkeit: " << GameParams::Texts::GetTaskTypeName(current) << "\n"
+         << getActivityText() << "\n";
+    const std::string waiting = getWaitingText();
+    if (!waiting.empty()) {
+        text << waiting << "\n";
+    }
+    text << "\nBedürfnisse: (0 = versorgt, 100 = dringend)";
     for (const auto& [type, need] : needs) {
         if (type != NeedWork) {
             text << "\n"
                  << GameParams::Texts::GetNeedTypeName(type) << ": "
-                 << static_cast<int>(std::floor(need.getValue()));
+                 << static_cast<int>(std::floor(need.getValue())) << urgencyNote(need);
         }
     }
     text << "\n\n";
@@ -180,6 +197,7 @@ std::string Employee::getInfo() const {
              << static_cast<int>(std::floor(value));
     }
     text << "\n\n";
+    text << "Gehalt: " << getSalaryText() << " pro Tag\n";
     text << "Belegt Tile: " << (occupyingTile ? 1 : 0);
     return text.str();
 }

@@ -114,6 +114,15 @@ public:
 
     std::string getInfo() const;
 
+    // Why the dispatch could not serve a need, as it decided it; shown in
+    // the tooltip until a chain for that need is handed over.
+    void noteUnservedNeed(NeedType need, UnservedReason reason) { unservedNeeds[need] = reason; }
+    const std::map<NeedType, UnservedReason>& getUnservedNeeds() const { return unservedNeeds; }
+    // What the employee does now, in a few German words, and one line per
+    // need it waits for and why (EmployeeActivity.cpp).
+    std::string getActivityText() const;
+    std::string getWaitingText() const;
+
     bool save(std::ostream& out) const;
     // On a default-constructed employee; the level is the one it was made with.
     bool load(std::istream& in);
@@ -195,4 +204,5 @@ private:
     GameObject* lastObjectUsed = nullptr;
     GameObject* currentObjectUsed = nullptr;
     sf::Vector2i mapPosLastObjectUsed{-1, -1};
+    std::map<NeedType, UnservedReason> unservedNeeds; // not saved: the tooltip's memory
 };

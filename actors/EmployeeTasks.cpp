@@ -18,6 +18,10 @@ void Employee::receiveTasks(std::vector<Task> newTasks) {
                      "mehr abgelegt wird!!!"
                   << std::endl;
     }
+    if (!newTasks.empty()) {
+        // The need is being served again: its last reason to wait is past.
+        unservedNeeds.erase(newTasks.back().getSatisfiesNeedType());
+    }
     // What came before the wait stays in front; the new chain takes the wait's place.
     std::list<Task> kept;
     while (!tasks.empty() && tasks.front().getTask() != TaskWait) {

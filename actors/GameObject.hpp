@@ -60,6 +60,11 @@ public:
     const std::vector<Vec2i>& getUsagePos() const { return usagePos; }
     int getUserFacing() const { return userFacing; }
     std::string getInfo() const;
+    // One or a few lines on what the object is doing or waiting for; empty
+    // for an object nobody uses (GameObjectStatus.cpp).
+    std::string getStatusText() const;
+    // Some cell it is used from can be stood on; true without a level.
+    bool hasUsableCell() const;
     void setPartner(GameObject* partnerObject) { partner = partnerObject; }
     // A loaded surface object gets its partner back, and with it the facing
     // its users take from the partner.

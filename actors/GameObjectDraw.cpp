@@ -4,6 +4,7 @@
 #include "params/Texts.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <sstream>
 
 namespace {
@@ -82,6 +83,10 @@ void GameObject::draw(sf::RenderTarget& target, sf::RenderStates states) const {
 std::string GameObject::getInfo() const {
     std::ostringstream text;
     text << "Typ: " << GameParams::Texts::GetObjectTypeName(objType);
+    const std::string status = getStatusText();
+    if (!status.empty()) {
+        text << "\n" << status;
+    }
     if (!producer) {
         return text.str();
     }
@@ -92,7 +97,15 @@ std::string GameObject::getInfo() const {
     text << "\n\nProduktion aktiv: " << (productionActive ? "Ja" : "Nein") << "\n\n"
          << "Aktuelle Produktion:\n"
          << recipe << "\n"
-         << "Fortschritt: " << currentProductionDuration << "/" << currentRecipe.duration << "\n\n"
+         << "Fortschritt: ";
+    if (currentRecipe.isValid()) {
+        // Whole minutes: the fraction of a minute means nothing to the player.
+        text << static_cast<int>(std::floor(currentProductionDuration)) << " / "
+             << static_cast<int>(std::round(currentRecipe.duration)) << " min";
+    } else {
+        text << "keine Produktion";
+    }
+    text << "\n\n"
          << "Wareneingang:\n"
          << GameParams::Texts::GetItemListDescription(ingredientInput) << "\n\n"
          << "Warenausgang:\n"

@@ -6,6 +6,11 @@
 #include <map>
 #include <ostream>
 
+// Why the dispatch could not serve a need: nothing serves it, no way leads
+// there, the place was taken meanwhile, or a unit in hand has no place.
+// Not saved; the tooltip tells the player.
+enum class UnservedReason { NothingServes, Unreachable, Taken, NoPlaceForUnit };
+
 // One of an employee's needs: a value that rises with time and falls while
 // the employee uses an object that serves it. 0 means fully satisfied. The
 // dispatch compares the value with the three triggers to decide how urgent

@@ -148,5 +148,8 @@ void Game::placeTooltip() {
     const float offsetX = x + tooltip.getWidth() >= WindowWidth ? -tooltip.getWidth() : 0.f;
     const float offsetY =
         y + tooltip.getHeight() + 30.f >= WindowHeight ? -tooltip.getHeight() : 30.f;
-    tooltip.setPosition(std::floor(x + offsetX), std::floor(y + offsetY));
+    // A box taller or wider than the room left keeps to the window's edges.
+    const float left = std::max(0.f, std::min(x + offsetX, WindowWidth - tooltip.getWidth()));
+    const float top = std::max(0.f, std::min(y + offsetY, WindowHeight - tooltip.getHeight()));
+    tooltip.setPosition(std::floor(left), std::floor(top));
 }

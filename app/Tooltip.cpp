@@ -1,8 +1,43 @@
 #include "app/Tooltip.hpp"
 
+#include "params/PhraseTexts.hpp"
+
 #include <SFML/Graphics/RenderTarget.hpp>
 
 #include <algorithm>
+#include <cmath>
+#include <sstream>
+
+namespace {
+
+const sf::Color RuleColour(150, 150, 150);
+
+// The text with every rule line left empty, and where those lines start
+// (counted in characters of the decoded string).
+sf::String withoutRules(const std::string& utf8, std::vector<std::size_t>& ruleStarts) {
+    ruleStarts.clear();
+    std::istringstream lines(utf8);
+    std::string line;
+    std::string kept;
+    bool first = true;
+    while (std::getline(lines, line)) {
+        if (!first) {
+            kept += '\n';
+        }
+        first = false;
+        if (line == GameParams::Phrases::TooltipRule) {
+            ruleStarts.push_back(sf::String::fromUtf8(kept.begin(), kept.end()).getSize());
+        } else {
+            kept += line;
+        }
+    }
+    if (!utf8.empty() && utf8.back() == '\n') {
+        kept += '\n';
+    }
+    return sf::String::fromUtf8(kept.begin(), kept.end());
+}
+
+} // namespace
 
 Tooltip::Tooltip() {
     text.setCharacterSize(12);
@@ -28,7 +63,7 @@ void Tooltip::setText(const std::string& newText) {
         return;
     }
     shown = true;
-    text.setString(sf::String::fromUtf8(newText.begin(), newText.end()));
+    text.setString(withoutRules(newText, ruleLineStarts));
     updateSize();
     placeText();
 }
@@ -44,6 +79,25 @@ void Tooltip::updateSize() {
 void Tooltip::placeText() {
     const sf::FloatRect bounds = text.getLocalBounds();
     text.setPosition(marginX - bounds.left, topOffset + marginY - bounds.top);
+    rules.clear();
+    for (float y : getRuleHeights()) {
+        rules.append(sf::Vertex(sf::Vector2f(marginX, y), RuleColour));
+        rules.append(sf::Vertex(sf::Vector2f(width - marginX, y), RuleColour));
+    }
+}
+
+std::vector<float> Tooltip::getRuleHeights() const {
+    std::vector<float> heights;
+    const sf::Font* font = text.getFont();
+    if (font == nullptr) {
+        return heights;
+    }
+    // Through the middle of the empty line the rule left.
+    const float half = font->getLineSpacing(text.getCharacterSize()) / 2.f;
+    for (std::size_t start : ruleLineStarts) {
+        heights.push_back(std::floor(text.findCharacterPos(start).y + half) + 0.5f);
+    }
+    return heights;
 }
 
 void Tooltip::draw(sf::RenderTarget& target, sf::RenderStates states) const {
@@ -51,5 +105,6 @@ void Tooltip::draw(sf::RenderTarget& target, sf::RenderStates states) const {
         return;
     states.transform *= getTransform();
     target.draw(background, states);
+    target.draw(rules, states);
     target.draw(text, states);
 }

@@ -12,6 +12,9 @@
 
 #include <SFML/Graphics/RenderTarget.hpp>
 
+#include <cmath>
+#include <string>
+
 namespace {
 
 constexpr float TitleHeightEmpty = 20.f;
@@ -35,6 +38,32 @@ bool hasDescender(const std::string& text) {
 
 float lineHeight(const std::string& text) {
     return hasDescender(text) ? 20.f : 16.f;
+}
+
+std::string wholeNumber(float value) {
+    return std::to_string(static_cast<int>(std::floor(value)));
+}
+
+std::string skillTooltip(SkillType skill, float value) {
+    std::string text = GameParams::Texts::GetSkillTypeName(skill) + ": " + wholeNumber(value) +
+                       " von 100, höher ist besser";
+    switch (skill) {
+    case SkillWalkingSpeed:
+        return text + "\nläuft und trägt schneller";
+    case SkillWorkingSpeed:
+        return text + "\narbeitet schneller an Werkbank und Schreibtisch";
+    default:
+        return text;
+    }
+}
+
+// The bar shows the need's scale, not its value: the tooltip says how to
+// read it and where this person stands.
+std::string needTooltip(const Need& need) {
+    return GameParams::Texts::GetNeedTypeName(need.getType()) + ": " +
+           wholeNumber(need.getValue()) + " (0 = versorgt, 100 = dringend)\nab " +
+           wholeNumber(need.getTriggerLow()) + " wird es gesucht, ab " +
+           wholeNumber(need.getTriggerHigh()) + " ist es dringend";
 }
 
 } // namespace
@@ -100,6 +129,7 @@ void MenuEmployeeSelector::buildChildren() {
     };
 
     previousButton = addArrow(0, MenuSymbolButton::DirectionLeft);
+    previousButton->setTooltipText("Vorherige Person");
     nameLabel = addLabel(1, MenuLabel::AlignCentre);
     auto spacer = std::make_unique<MenuSpacer>(nullptr, 100.f, 10.f);
     nameSpacer = spacer.get();
@@ -123,6 +153,7 @@ void MenuEmployeeSelector::buildChildren() {
     salaryValue = row->add(std::make_unique<MenuLabel>(salaryRow, font));
     columns->addElement(2, std::move(row));
     nextButton = addArrow(3, MenuSymbolButton::DirectionRight);
+    nextButton->setTooltipText("Nächste Person");
 }
 
 void MenuEmployeeSelector::setApplicants(const Applicants* applicantList) {
@@ -248,10 +279,12 @@ void MenuEmployeeSelector::showPerson(const Employee& person) {
         shownLine.bar->setColorStops({});
         shownLine.bar->setValue(value >= 0.f && value <= 100.f ? value : MenuPropertyBar::NoValue);
         shownLine.bar->setSize(LineWidth, BarHeight);
+        shownLine.bar->setTooltipText(skillTooltip(skill, value));
     }
     for (; line < skillLines.size(); ++line) {
         skillLines[line].label->setText("");
         skillLines[line].bar->setValue(MenuPropertyBar::NoValue);
+        skillLines[line].bar->setTooltipText("");
     }
 
     fillLabel(*needsLabel, u8"Bedürfnisse");
@@ -272,17 +305,19 @@ void MenuEmployeeSelector::showPerson(const Employee& person) {
              {100, sf::Color::Red}});
         shownLine.bar->setValue(MenuPropertyBar::NoValue);
         shownLine.bar->setSize(LineWidth, BarHeight);
+        shownLine.bar->setTooltipText(needTooltip(need));
     }
     for (; line < needLines.size(); ++line) {
         needLines[line].label->setText("");
         needLines[line].bar->setColorStops({});
         needLines[line].bar->setValue(MenuPropertyBar::NoValue);
+        needLines[line].bar->setTooltipText("");
     }
 
     salaryCaption->setAlignment(MenuLabel::AlignLeft);
     salaryCaption->setText("Gehalt:");
     salaryCaption->setSize(SalaryWidth, TitleHeight);
-    salaryValue->setText(person.getSalaryText());
+    salaryValue->setText(person.getSalaryText() + " pro Tag");
     salaryValue->setSize(SalaryWidth, TitleHeight);
     salaryRow->update();
 }

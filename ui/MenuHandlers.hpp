@@ -94,3 +94,16 @@ public:
 protected:
     bool tooltipEnabled = false;
 };
+
+// A tooltip whose text the dialog gives it; shown while there is a text.
+class MenuElementTooltipText : public virtual MenuElementHandlerTooltip {
+public:
+    void setTooltipText(const std::string& newText) {
+        tooltipText = newText;
+        tooltipEnabled = !newText.empty();
+    }
+    std::string getTooltip() const override { return tooltipEnabled ? tooltipText : std::string(); }
+
+private:
+    std::string tooltipText;
+};

@@ -7,7 +7,8 @@
 // An atlas image that reacts to clicks. It has no action of its own: the
 // container it sits in acts on the MouseReleased notification and reads
 // imageKind and imageId to know what was clicked.
-class MenuImageButton : public virtual MenuElementHandlerClick {
+class MenuImageButton : public virtual MenuElementHandlerClick,
+                        public virtual MenuElementTooltipText {
 public:
     MenuImageButton(MenuElement* parent, Game* game, int imageKind, int imageId);
 

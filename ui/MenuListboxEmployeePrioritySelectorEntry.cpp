@@ -2,7 +2,9 @@
 
 #include "actors/Employee.hpp"
 #include "params/Graphics.hpp"
+#include "params/Texts.hpp"
 #include "ui/MenuSymbolButton.hpp"
+#include "ui/MenuTooltipArea.hpp"
 #include "ui/TextMeasure.hpp"
 
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -26,6 +28,17 @@ constexpr SkillOfTask SkillsOfTasks[] = {
     {ResearchTask, SkillResearchSpeed},
 };
 
+// What doing each kind of work means on the factory floor.
+const char* workOf(TaskType task) {
+    if (task == TaskWalk)
+        return "Tragen: Waren zwischen Wareneingang, Lager, Werkbänken und Lkw";
+    if (task == TaskWork)
+        return "Arbeiten: an Werkbank und Schreibtisch";
+    if (task == ResearchTask)
+        return "Forschen: noch gibt es nichts zu erforschen";
+    return "Sonstiges";
+}
+
 } // namespace
 
 MenuListboxEmployeePrioritySelectorEntry::MenuListboxEmployeePrioritySelectorEntry(
@@ -41,11 +54,25 @@ std::vector<MenuElement*> MenuListboxEmployeePrioritySelectorEntry::getElements(
     std::vector<MenuElement*> list;
     for (const auto& button : swapButtons)
         list.push_back(button.get());
+    for (const auto& area : iconAreas)
+        list.push_back(area.get());
     return list;
 }
 
 std::string MenuListboxEmployeePrioritySelectorEntry::getCaption(std::size_t index) const {
     return index < captions.size() ? captions[index] : std::string();
+}
+
+std::string MenuListboxEmployeePrioritySelectorEntry::getIconTooltip(std::size_t index) const {
+    if (index >= priorities.size())
+        return "";
+    std::string text = std::to_string(index + 1) + ". Priorität: " + workOf(priorities[index]);
+    for (const SkillOfTask& link : SkillsOfTasks) {
+        if (link.task == priorities[index])
+            text += "\nFähigkeit " + GameParams::Texts::GetSkillTypeName(link.skill) + ": " +
+                    getCaption(index);
+    }
+    return text + "\nWeiter links wird zuerst getan; die Pfeile tauschen.";
 }
 
 bool MenuListboxEmployeePrioritySelectorEntry::swapPriorities(std::size_t index) {
@@ -93,10 +120,16 @@ void MenuListboxEmployeePrioritySelectorEntry::rebuild() {
         auto button = std::make_unique<MenuSymbolButton>(this, getFont());
         button->setSymbol(MenuSymbolButton::SymbolSpread);
         button->setDirection(MenuSymbolButton::DirectionRight);
+        button->setTooltipText("Reihenfolge der beiden tauschen");
         swapButtons.push_back(std::move(button));
     }
     // Only ever shrinks when the employee's list did, outside any walk.
     swapButtons.resize(wanted);
+    while (iconAreas.size() < priorities.size())
+        iconAreas.push_back(std::make_unique<MenuTooltipArea>(this));
+    iconAreas.resize(priorities.size());
+    for (std::size_t i = 0; i < priorities.size(); ++i)
+        iconAreas[i]->setTooltipText(getIconTooltip(i));
     captionTexts.assign(captions.size(), sf::Text());
     for (std::size_t i = 0; i < captions.size(); ++i) {
         captionTexts[i].setFont(getFont());
@@ -144,6 +177,8 @@ void MenuListboxEmployeePrioritySelectorEntry::layoutRow(float w, float h) {
         const sf::FloatRect bounds = TextMeasure::Bounds(caption);
         caption.setOrigin(bounds.left + bounds.width / 2.f, bounds.top + bounds.height);
         caption.setPosition(left + side / 2.f, top + side - smallSpacing);
+        iconAreas[i]->setPosition(left, top);
+        iconAreas[i]->setSize(side, side);
         right = left - captionSpacing;
         if (i > 0) {
             MenuSymbolButton& button = *swapButtons[i - 1];

@@ -12,6 +12,7 @@
 
 class Employee;
 class MenuSymbolButton;
+class MenuTooltipArea;
 
 // A line of the staff dialog: an employee's name and work priorities, shown
 // as icons from the right edge leftwards (the last priority rightmost), with
@@ -36,8 +37,14 @@ public:
     // The priority icons, four corners each, from the last priority leftwards.
     const sf::VertexArray& getIcons() const { return icons; }
 
-    // The swap buttons, from the rightmost pair leftwards.
-    int getElementCount() const override { return static_cast<int>(swapButtons.size()); }
+    // What the priority's icon means, shown while the pointer is on it.
+    std::string getIconTooltip(std::size_t index) const;
+
+    // The swap buttons, from the rightmost pair leftwards, then one tooltip
+    // area over each icon in priority order.
+    int getElementCount() const override {
+        return static_cast<int>(swapButtons.size() + iconAreas.size());
+    }
     std::vector<MenuElement*> getElements() const override;
     void onElementEvent(MenuEventType type, MenuElement* child) override;
     void update() override;
@@ -58,6 +65,7 @@ private:
     sf::VertexArray icons;
     std::vector<sf::Text> captionTexts;
     std::vector<std::unique_ptr<MenuSymbolButton>> swapButtons;
+    std::vector<std::unique_ptr<MenuTooltipArea>> iconAreas;
     float edgeSpacing = 8.f;
     float captionSpacing = 8.f;
     float smallSpacing = 2.f;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/MenuElement.hpp"
+#include "ui/MenuHandlers.hpp"
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/RectangleShape.hpp>
@@ -11,7 +11,8 @@
 
 // A horizontal bar: either a red-yellow-green scale with a marker at the
 // value, or bands shaded between colour stops with markers between them.
-class MenuPropertyBar : public virtual MenuElement {
+// The dialog may give it a tooltip that says what the bar measures.
+class MenuPropertyBar : public virtual MenuElementTooltipText {
 public:
     explicit MenuPropertyBar(MenuElement* parent = nullptr);
 

@@ -4,6 +4,7 @@
 
 #include "economy/GameTime.hpp"
 #include "params/Shaders.hpp"
+#include "params/Texts.hpp"
 #include "ui/MenuButton.hpp"
 #include "ui/MenuButtonKind.hpp"
 #include "ui/MenuImageButton.hpp"
@@ -147,6 +148,8 @@ void MenuStockChart::buildLegend() {
         if (!button) {
             button = std::make_unique<MenuImageButton>(this, nullptr, CategoryItem, item);
             button->setSize(legendIconSize.x, legendIconSize.y);
+            button->setTooltipText(GameParams::Texts::GetItemTypeName(item) +
+                                   "\nKlick: Linie ein- oder ausblenden");
         }
         button->setPosition(place);
         sf::RectangleShape swatch(legendIconSize);

@@ -10,7 +10,8 @@
 // A small square button with a symbol, used inside list entries and
 // scrollbars. It has no action: its container reads symbol and direction
 // when told of the release.
-class MenuSymbolButton : public virtual MenuElementHandlerClick {
+class MenuSymbolButton : public virtual MenuElementHandlerClick,
+                         public virtual MenuElementTooltipText {
 public:
     enum Symbol : unsigned {
         SymbolArrow = 0,

@@ -418,7 +418,7 @@ private:
     void appendActionTask(TaskType type, NeedType need, GameObjectType marker, ItemType item,
                           const Vec2i& cell, int objectColumn, int objectRow);
     void handOverChain(PathFindingItem& item, const Vec2i& target, bool lockIfEmpty);
-    void lockNeed(Employee* employee, NeedType need);
+    void lockNeed(Employee* employee, NeedType need, UnservedReason reason);
     bool isEnclosedRoomAt(int column, int row) const;
     // Every cell of the kind that can take one more unit of the type, as a
     // drop-off; only cells in enclosed rooms when enclosedOnly.

@@ -115,7 +115,7 @@ bool Level::requestWork(Employee* employee, bool& noWork) {
             activeTruck->setParked(false);
         }
     } else {
-        lockNeed(employee, need);
+        lockNeed(employee, need, UnservedReason::NothingServes);
     }
     return false;
 }
@@ -178,10 +178,11 @@ std::vector<Vec2i> Level::usagePositions(GameObjectType objectType, int column, 
     return object == nullptr ? std::vector<Vec2i>{} : object->getUsagePos();
 }
 
-void Level::lockNeed(Employee* employee, NeedType need) {
+void Level::lockNeed(Employee* employee, NeedType need, UnservedReason reason) {
     if (employee == nullptr) {
         return;
     }
+    employee->noteUnservedNeed(need, reason);
     auto entry = employee->getNeeds().find(need);
     if (entry != employee->getNeeds().end()) {
         entry->second.lock();
@@ -264,7 +265,7 @@ void Level::handOverChain(PathFindingItem& item, const Vec2i& target, bool lockI
                       << std::endl;
         }
     } else if (lockIfEmpty) {
-        lockNeed(employee, item.need);
+        lockNeed(employee, item.need, UnservedReason::Taken);
     }
     std::vector<Task> chain = std::move(currentEmployeeTasks);
     currentEmployeeTasks.clear();

@@ -40,7 +40,7 @@ void Level::searchFailed(PathFindingItem& item) {
         if (retryWithNextPriority(item)) {
             return;
         }
-        lockNeed(employee, item.need);
+        lockNeed(employee, item.need, UnservedReason::Unreachable);
     }
     if (employee != nullptr) {
         employee->receiveTasks({});
@@ -131,7 +131,7 @@ bool Level::requestPlaceForCarriedUnit(Employee* employee, bool& noWork) {
         addCellsThatCanTake(ZoneGoodsIn, type, true, request);
     }
     if (request.targets.empty()) {
-        lockNeed(employee, NeedWork);
+        lockNeed(employee, NeedWork, UnservedReason::NoPlaceForUnit);
         noWork = true;
         return false;
     }

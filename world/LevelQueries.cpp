@@ -1,10 +1,13 @@
 #include "world/Level.hpp"
 
 #include "actors/GameObject.hpp"
+#include "params/PhraseTexts.hpp"
 #include "world/MetaZone.hpp"
 #include "world/Zone.hpp"
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -71,16 +74,36 @@ std::string Level::tooltipText(float x, float y, int column, int row) const {
     if (!isInMap(column, row)) {
         return "";
     }
-    std::string text = employeeInfoAt(x, y);
+    std::vector<std::string> parts;
+    std::string employee = employeeInfoAt(x, y);
+    if (!employee.empty()) {
+        parts.push_back(std::move(employee));
+    }
     if (getSurfaceObjectType(column, row) != ObjectNone) {
         if (GameObject* object = objectAt(gameObjectSurfacesContainer, column, row)) {
-            text += object->getInfo();
+            parts.push_back(object->getInfo());
         }
     }
     if (getObjectType(column, row) != ObjectNone) {
         if (GameObject* object = objectAt(gameObjectContainer, column, row)) {
-            text += object->getInfo();
+            parts.push_back(object->getInfo());
         }
+    }
+    // The room speaks up on its own cells, and under other things only when
+    // something keeps it from working.
+    if (const MetaZone* room = getMetaZoneAt(column, row)) {
+        if (parts.empty() || !room->shortcomings().empty()) {
+            parts.push_back(room->getInfo());
+        }
+    }
+    std::string text;
+    for (const std::string& part : parts) {
+        if (!text.empty()) {
+            text += "\n";
+            text += GameParams::Phrases::TooltipRule;
+            text += "\n";
+        }
+        text += part;
     }
     return text;
 }

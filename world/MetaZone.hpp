@@ -16,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <ostream>
+#include <string>
 #include <vector>
 
 class Level;
@@ -68,6 +69,12 @@ public:
     const sf::Image& getMask() const { return mask; }
     // Whether drawing has made the texture and shader; the simulation never does.
     bool hasGraphicsResources() const { return maskTexture != nullptr || shader != nullptr; }
+
+    // What keeps the room from serving its purpose, one short German line
+    // each; empty when nothing does (MetaZoneInfo.cpp).
+    std::vector<std::string> shortcomings() const;
+    // Its name and size, then its shortcomings.
+    std::string getInfo() const;
 
     bool save(std::ostream& out) const;
     bool load(std::istream& in);

@@ -100,7 +100,7 @@ TEST_F(GameObjectTest, InitTakesTheTypeParameters) {
     EXPECT_EQ(bench.getPosition(), sf::Vector2f(256.f, 384.f));
     EXPECT_EQ(bench.getOrigin(), sf::Vector2f(64.f, 64.f));
     EXPECT_EQ(bench.getRotation(), 90.f);
-    EXPECT_EQ(bench.getInfo().rfind("Typ: Werkbank\n\nProduktion aktiv: Nein", 0), 0u);
+    EXPECT_EQ(bench.getInfo().rfind("Typ: Werkbank\nKeine Produktion", 0), 0u);
 
     GameObject machine;
     machine.init(nullptr, level.get(), nullptr, ObjectCoffeeMachine, 2, 3, 0.f);

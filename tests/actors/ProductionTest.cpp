@@ -331,14 +331,26 @@ TEST_F(ProductionTest, IconAndBarShowTheProductAndTheProgress) {
     EXPECT_FLOAT_EQ(bar.getPosition().y, 115.2f);
 }
 
-TEST_F(ProductionTest, TheInfoTellsTheProductionState) {
+TEST_F(ProductionTest, TheInfoTellsTheProductionStateAndWhatTheBenchWaitsFor) {
     GameObject desk;
     desk.init(nullptr, level.get(), nullptr, ObjectDesk, 5, 5, 0.f);
     EXPECT_EQ(desk.getInfo(), "Typ: Schreibtisch");
 
+    const auto infoHas = [this](const std::string& part) {
+        const std::string info = bench().getInfo();
+        EXPECT_NE(info.find(part), std::string::npos) << part << " missing in:\n" << info;
+    };
+    infoHas("Typ: Werkbank\nKeine Produktion: Werkbank anklicken");
+    infoHas("Fortschritt: keine Produktion\n");
+
     ASSERT_TRUE(bench().setRecipe(ItemSheetMetal));
-    supply(ItemSteel, 1);
+    infoHas("Wartet auf Zutaten:\n    1x Stahl fehlt (nicht im Lager, bitte kaufen)\n");
+    unsigned one = 1;
+    ASSERT_TRUE(bench().announceDelivery(ItemSteel, one));
+    infoHas("1x Stahl fehlt (wird gebracht)\n");
+    ASSERT_TRUE(bench().deliverIngredient(std::make_unique<Item>(nullptr, ItemSteel)));
     EXPECT_EQ(bench().getInfo(), "Typ: Werkbank\n"
+                                 "Bereit, wartet auf einen Arbeiter: Metallblech\n"
                                  "\n"
                                  "Produktion aktiv: Nein\n"
                                  "\n"
@@ -351,7 +363,7 @@ TEST_F(ProductionTest, TheInfoTellsTheProductionState) {
                                  "\n"
                                  "Produktionsdauer: 30\n"
                                  "\n"
-                                 "Fortschritt: 0/30\n"
+                                 "Fortschritt: 0 / 30 min\n"
                                  "\n"
                                  "Wareneingang:\n"
                                  "1x Stahl\n"
@@ -361,7 +373,11 @@ TEST_F(ProductionTest, TheInfoTellsTheProductionState) {
     bool finished = false;
     bench().work(dt, finished);
     bench().work(dt, finished);
-    const std::string info = bench().getInfo();
-    EXPECT_NE(info.find("Produktion aktiv: Ja\n"), std::string::npos) << info;
-    EXPECT_NE(info.find("Fortschritt: 7.5/30\n"), std::string::npos) << info;
+    infoHas("Produktion aktiv: Ja\n");
+    infoHas("Wartet auf einen Arbeiter: Metallblech\n");
+    // Whole minutes, the part of a minute dropped.
+    infoHas("Fortschritt: 7 / 30 min\n");
+    dt = 30.f;
+    bench().work(dt, finished);
+    infoHas("Wartet auf Abholung: 1x Metallblech\n(kein freier Platz im Lager)");
 }

@@ -51,7 +51,7 @@ TEST_F(EmployeeSelectorTest, ArrowsPageAndWrapAround) {
     EXPECT_EQ(selector.getIndex(), 4u);
     selector.showNext();
     EXPECT_EQ(selector.getIndex(), 0u);
-    EXPECT_EQ(selector.getSalaryText(), staff[0]->getSalaryText());
+    EXPECT_EQ(selector.getSalaryText(), staff[0]->getSalaryText() + " pro Tag");
 }
 
 TEST_F(EmployeeSelectorTest, SingleEntryStaysPut) {

@@ -97,7 +97,8 @@ TEST_F(ListboxEntryKindsTest, SwapButtonExchangesNeighbouringPrioritiesOnTheEmpl
     worker.setTaskPriorities({TaskWalk, TaskWork, TaskIdle});
     auto& entry = *list.addEmployeePrioritySelectorEntry(worker);
     EXPECT_EQ(entry.getText(), worker.getFullName());
-    ASSERT_EQ(entry.getElementCount(), 2);
+    // Two swap buttons, then a tooltip area over each of the three icons.
+    ASSERT_EQ(entry.getElementCount(), 5);
     entry.onElementEvent(MenuEventType::MousePressed, entry.getElements()[0]);
     EXPECT_EQ(worker.getTaskPriorities(), (std::vector<TaskType>{TaskWork, TaskWalk, TaskIdle}));
     EXPECT_EQ(entry.getPriorities(), worker.getTaskPriorities());

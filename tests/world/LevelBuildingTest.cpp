@@ -1,3 +1,5 @@
+#include "params/PhraseTexts.hpp"
+
 #include "LevelTestSupport.hpp"
 
 #include "../params/CoutCapture.hpp"
@@ -277,6 +279,13 @@ TEST_F(LevelTest, ObjectsAreFoundOnTheirCell) {
     EXPECT_EQ(level->findObjectOnCell(ObjectFridge, 3, 3), nullptr);
     EXPECT_EQ(level->getObjectAtMapPosition(2, 3), nullptr);
     EXPECT_EQ(level->findObjectOnCell(ObjectNone, 2, 3), nullptr);
-    EXPECT_EQ(level->tooltipText(px(3), px(3), 3, 3), "Typ: KaffeemaschineTyp: Küchenzeile");
+    // One part for each thing on the cell, with a rule between them; the room
+    // follows, as it lacks a door and a fridge.
+    const std::string rule = GameParams::Phrases::TooltipRule;
+    EXPECT_EQ(
+        level->tooltipText(px(3), px(3), 3, 3)
+            .rfind("Typ: Kaffeemaschine\n" + rule + "\nTyp: Küchenzeile\n" + rule + "\nRaum: Küche",
+                   0),
+        0u);
     EXPECT_EQ(level->tooltipText(px(2), px(3), 2, 3), "");
 }

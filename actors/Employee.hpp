@@ -122,6 +122,7 @@ public:
     // need it waits for and why (EmployeeActivity.cpp).
     std::string getActivityText() const;
     std::string getWaitingText() const;
+    bool waitsForWork() const;
 
     bool save(std::ostream& out) const;
     // On a default-constructed employee; the level is the one it was made with.

@@ -142,9 +142,7 @@ std::string Employee::getActivityText() const {
         if (front.getTask() == TaskWalk && front.getSatisfiesNeedType() != 0) {
             return "läuft";
         }
-        const auto work = needs.find(NeedWork);
-        const bool noWork = work != needs.end() && work->second.isLocked();
-        return noWork ? "wartet auf Arbeit" : "ruht sich aus";
+        return waitsForWork() ? "wartet auf Arbeit" : "ruht sich aus";
     }
     const bool there = &front == action;
     const TaskType kind = action->getTask();
@@ -172,6 +170,17 @@ std::string Employee::getActivityText() const {
     return usingText(kind, there);
 }
 
+bool Employee::waitsForWork() const {
+    const auto work = needs.find(NeedWork);
+    if (work != needs.end() && work->second.isLocked()) {
+        return true;
+    }
+    // Idling goes on for a while after the lock ran out; the dispatch's
+    // last word on work holds until a chain for work comes.
+    const bool idling = !tasks.empty() && tasks.front().getTask() == TaskIdle;
+    return idling && unservedNeeds.count(NeedWork) > 0;
+}
+
 std::string Employee::getWaitingText() const {
     std::ostringstream text;
     const char* separator = "";
@@ -180,10 +189,9 @@ std::string Employee::getWaitingText() const {
         if (need == needs.end()) {
             continue;
         }
-        // A need that was not urgent any more, or not tried again yet, is no
-        // reason to wait; work is, as long as the dispatch holds it back.
+        // A need that is not urgent any more is no reason to wait.
         const bool pressing = type == NeedWork
-                                  ? need->second.isLocked()
+                                  ? waitsForWork()
                                   : need->second.isLocked() ||
                                         need->second.getValue() >= need->second.getTriggerLow();
         if (!pressing) {

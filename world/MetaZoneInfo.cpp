@@ -3,6 +3,7 @@
 
 #include "world/MetaZone.hpp"
 
+#include "actors/GameObject.hpp"
 #include "params/PhraseTexts.hpp"
 #include "params/Texts.hpp"
 #include "world/Level.hpp"
@@ -49,6 +50,7 @@ std::vector<std::string> MetaZone::shortcomings() const {
     const GameObjectType required = requiredObject(type);
     bool door = false;
     bool furnished = required == ObjectNone;
+    bool usable = furnished;
     bool freePlace = !holdsGoods(type);
     constexpr int Steps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     for (const auto& [row, columns] : containedZones) {
@@ -57,8 +59,12 @@ std::vector<std::string> MetaZone::shortcomings() const {
             for (const auto& step : Steps) {
                 door = door || level->getObjectType(column + step[0], row + step[1]) == ObjectDoor;
             }
-            furnished = furnished || level->getObjectType(column, row) == required ||
-                        level->getSurfaceObjectType(column, row) == required;
+            const GameObject* object =
+                required != ObjectNone ? level->findObjectOnCell(required, column, row) : nullptr;
+            if (object != nullptr) {
+                furnished = true;
+                usable = usable || object->hasUsableCell();
+            }
             const Zone* zone = level->getZoneAt(column, row);
             freePlace = freePlace || (zone != nullptr && hasFreePlace(*zone));
         }
@@ -66,8 +72,11 @@ std::vector<std::string> MetaZone::shortcomings() const {
     if (enclosed && !door) {
         lacks.push_back("Keine Tür: niemand kommt hinein");
     }
+    const std::string name = GameParams::Texts::GetObjectTypeName(required);
     if (!furnished) {
-        lacks.push_back("Fehlt: " + GameParams::Texts::GetObjectTypeName(required));
+        lacks.push_back("Fehlt: " + name);
+    } else if (!usable) {
+        lacks.push_back(name + " nicht nutzbar: das Feld davor ist versperrt");
     }
     if (!freePlace) {
         lacks.push_back("Voll: kein freier Platz");

@@ -4,6 +4,7 @@
 #include "tests/world/ZoneTestSupport.hpp"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -58,6 +59,12 @@ TEST_F(RoomInfoTest, AKitchenNamesWhatItLacksUntilEachIsMended) {
     // A room without shortcomings keeps quiet under what stands in it.
     EXPECT_EQ(level->tooltipText(12 * 128.f, 10 * 128.f, 12, 10), "Typ: Kühlschrank");
     EXPECT_EQ(level->tooltipText(11 * 128.f, 10 * 128.f, 11, 10), info);
+
+    // A counter on the cell the fridge is used from leaves nobody able to eat.
+    const std::vector<Vec2i> use = level->usagePositions(ObjectFridge, 12, 10);
+    ASSERT_EQ(use.size(), 1u);
+    ASSERT_TRUE(level->placeObject(ObjectKitchenCounter, use[0].x, use[0].y, 0.f));
+    EXPECT_TRUE(says(infoAt(10, 10), "Kühlschrank nicht nutzbar")) << infoAt(10, 10);
 }
 
 TEST_F(RoomInfoTest, EachKindOfRoomAsksForItsOwnFurnitureAndStoresForRoom) {

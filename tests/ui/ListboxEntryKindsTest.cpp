@@ -105,6 +105,13 @@ TEST_F(ListboxEntryKindsTest, SwapButtonExchangesNeighbouringPrioritiesOnTheEmpl
     const float working = worker.getSkills().at(SkillWorkingSpeed);
     EXPECT_EQ(entry.getCaption(0), std::to_string(static_cast<int>(std::floor(working))));
     EXPECT_EQ(entry.getCaption(2), "nv");
+    // Each icon explains itself; the first priority stands leftmost.
+    entry.setSize(600, 40);
+    const auto* first = dynamic_cast<MenuElementHandlerTooltip*>(entry.getElements()[2]);
+    const auto* second = dynamic_cast<MenuElementHandlerTooltip*>(entry.getElements()[3]);
+    ASSERT_TRUE(first != nullptr && second != nullptr);
+    EXPECT_EQ(first->getTooltip().rfind("1. Priorität: Arbeiten", 0), 0u) << first->getTooltip();
+    EXPECT_LT(first->getPosition().x, second->getPosition().x);
 }
 
 // Each priority shows its own task picture, in priority order from left to

@@ -38,7 +38,8 @@ TEST_F(TooltipDisplayTest, PartsAreSeparatedByLinesAndTheBoxStaysInTheWindow) {
     game->movePointerTo(worldPixel(cell.x, cell.y));
     const Tooltip& tooltip = game->getTooltip();
     ASSERT_TRUE(tooltip.isShown());
-    const std::string text = tooltip.getText().getString().toAnsiString();
+    const auto utf8 = tooltip.getText().getString().toUtf8();
+    const std::string text(utf8.begin(), utf8.end());
     EXPECT_NE(text.find(worker.getFullName()), std::string::npos) << text;
     EXPECT_NE(text.find("Typ: Werkbank"), std::string::npos) << text;
     EXPECT_NE(text.find("Raum: Werkstatt"), std::string::npos) << text;

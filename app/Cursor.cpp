@@ -4,6 +4,7 @@
 #include "economy/MoneyText.hpp"
 #include "params/BuildRefusal.hpp"
 #include "params/Graphics.hpp"
+#include "params/PhraseTexts.hpp"
 #include "params/TileSize.hpp"
 #include "ui/MenuImageButton.hpp"
 #include "world/Level.hpp"
@@ -166,7 +167,9 @@ std::string Cursor::withRefusalNote(const std::string& cellText) {
         note = previewNote;
     if (note.empty())
         return cellText;
-    return cellText.empty() ? note : note + "\n" + cellText;
+    if (cellText.empty())
+        return note;
+    return note + "\n" + GameParams::Phrases::TooltipRule + "\n" + cellText;
 }
 
 bool Cursor::useTool(Level* world) {

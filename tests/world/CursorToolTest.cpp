@@ -4,6 +4,7 @@
 #include "LevelTestSupport.hpp"
 
 #include "app/Cursor.hpp"
+#include "params/PhraseTexts.hpp"
 #include "ui/MenuImageButton.hpp"
 #include "world/Zone.hpp"
 
@@ -221,7 +222,8 @@ TEST_F(CursorTest, ARefusedDragSaysWhyWhileThePointerStaysWhereItWasLetGo) {
     drag(4, 4, 5, 4);
     EXPECT_EQ(level->getZoneType(4, 4), ZoneWorkshop);
     const std::string why = GameParams::Texts::GetBuildRefusalText(BuildRefusal::ObjectNeedsZone);
-    EXPECT_EQ(cursor.withRefusalNote("Werkbank"), why + "\nWerkbank");
+    EXPECT_EQ(cursor.withRefusalNote("Werkbank"),
+              why + "\n" + GameParams::Phrases::TooltipRule + "\nWerkbank");
     pointAt(6, 4);
     EXPECT_EQ(cursor.withRefusalNote(""), "");
     pointAt(5, 4);

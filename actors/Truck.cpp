@@ -176,9 +176,12 @@ void Truck::park() {
     parked = true;
     minutesWithoutProgress = 0.f;
     fewestUnitsPending = logistics == nullptr ? 0 : logistics->unitsPending();
+    Level* level = logistics == nullptr ? nullptr : logistics->getLevel();
+    if (level != nullptr) {
+        level->getEvents().push({LevelEvent::TruckArrived, ItemNone, 0, 0.0, getParkingTile()});
+    }
     if (driver) {
         const sf::Vector2i parking = getParkingTile();
-        Level* level = logistics == nullptr ? nullptr : logistics->getLevel();
         driver->attachToLevel(level, parking.x + DriverColumnsRightOfParking, parking.y);
     }
 }

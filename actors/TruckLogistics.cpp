@@ -89,6 +89,8 @@ bool TruckLogistics::shipUnit(ItemType type) {
     if (amount != pickUpItemAmounts.end() && --amount->second == 0) {
         pickUpItemAmounts.erase(amount);
     }
+    level->getEvents().push(
+        {LevelEvent::SalePaid, type, 1, std::max(0.0, double{unit->second}), sf::Vector2i(-1, -1)});
     pickUpItems.erase(unit);
     return true;
 }

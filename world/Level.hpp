@@ -10,6 +10,7 @@
 #include "params/Enums.hpp"
 #include "stats/FactoryStatistics.hpp"
 #include "world/CellBatch.hpp"
+#include "world/LevelEvents.hpp"
 #include "world/PathFindingBudget.hpp"
 #include "world/PathFindingItem.hpp"
 #include "world/PathGrid.hpp"
@@ -248,6 +249,10 @@ public:
     // Update step: books the frame's minutes to every bench's state.
     void sampleBenchStatistics(float minutes);
 
+    // What the HUD announces (a truck arrived, units delivered, a sale
+    // paid); filled here, drained by the shell, read by nothing else.
+    LevelEvents& getEvents() { return events; }
+
     // --- View (LevelDraw.cpp) ---------------------------------------------
     float getZoom() const { return zoom; }
     void setZoom(float value) { zoom = value; }
@@ -262,6 +267,10 @@ public:
     // A tile, zone or object changed: ways may open or close, so carrying
     // jobs given up as unreachable are tried again.
     void mapChanged() { unreachableTargets.forgetAll(); }
+    // Whether such a carrying job was given up lately for want of a way.
+    bool isKnownUnreachable(const Vec2i& cell, ItemType item, UnreachableTargets::Leg leg) const {
+        return isRememberedUnreachable(cell, item, leg);
+    }
     // Whether an employee may step onto the cell now.
     bool isPassable(int column, int row) const { return pathFinder.getWeight(column, row) > 0.f; }
 
@@ -461,6 +470,7 @@ private:
     TruckLogistics truckLogistics{this};
     // Not saved: the truck logistics' current truck once it is on its way.
     Truck* activeTruck = nullptr;
+    LevelEvents events;  // not saved
     int tileSizeX = 128; // not saved: the active tile size
     int tileSizeY = 128; // not saved: the active tile size
     int width = 40;

@@ -164,7 +164,14 @@ bool Level::deliverCarriedItem(GameObjectType placeMarker, std::unique_ptr<Item>
     if (placeMarker == ZoneMarker) {
         Zone* zone = getZoneAt(column, row);
         unsigned amount = 1;
-        return zone != nullptr && zone->deliverItem(std::move(item), amount);
+        const ItemType type = item->getType();
+        if (zone == nullptr || !zone->deliverItem(std::move(item), amount)) {
+            return false;
+        }
+        if (zone->getType() == ZoneGoodsIn) {
+            events.push({LevelEvent::UnitsDelivered, type, 1, 0.0, {column, row}});
+        }
+        return true;
     }
     if (isObjectMarker(placeMarker)) {
         GameObject* object = findObjectOnCell(placeMarker, column, row);

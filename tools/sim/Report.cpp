@@ -3,6 +3,7 @@
 #include "Runner.hpp"
 
 #include "TypeNames.hpp"
+#include "alerts/AlertScan.hpp"
 #include "world/MetaZone.hpp"
 
 #include <algorithm>
@@ -97,6 +98,12 @@ std::map<std::string, std::string> Runner::report() {
     report["pickups_pending"] = Text(level->getTruckLogistics().getPickUpItems().size());
     report["refused"] = Text(refused);
     AddStatistics(report, level->getStatistics());
+    // Found afresh, as the HUD would find them now: one row per kind, with
+    // the number of places it concerns.
+    const std::vector<Alert> alerts = FindAlerts(*level);
+    for (const Alert& alert : alerts)
+        report[std::string("alert.") + AlertKindName(alert.kind)] = Text(alert.count());
+    report["alerts"] = Text(alerts.size());
     if (options.profile) {
         double sum = 0;
         for (double sample : updateMicroseconds)

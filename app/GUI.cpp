@@ -66,6 +66,8 @@ void GUI::init(Game* newGame, sf::Texture* newTexture) {
     buildPopUpPanel(staffPanel, StaffButtons, GuiStaffPanel);
     buildPopUpPanel(tradePanel, TradeButtons, GuiTradePanel);
     shownMenus = {&bar, &balancePanel, &mainMenuPanel};
+    alertList.init(font, texture, balancePanel.getPosition().y + balancePanel.getSize().y + 6.f,
+                   mainMenuPanel.getPosition().y - 10.f);
     panels = {&tilesPanel, &zonesPanel, &furnishingPanel, &staffPanel, &tradePanel};
     openPanel = nullptr;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AlertList.hpp"
 #include "ui/Menu.hpp"
 
 #include <SFML/Graphics/Drawable.hpp>
@@ -58,6 +59,8 @@ public:
     // The bar's or a panel's button showing this element; null for none.
     MenuImageButton* findButton(int category, int element) const;
     std::string getBalanceText() const;
+    // The alerts below the balance and the fading messages.
+    AlertList& getAlertList() { return alertList; }
 
 protected:
     void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
@@ -107,4 +110,7 @@ private:
     Menu staffPanel;
     Menu tradePanel;
     MenuLabel* balanceLabel = nullptr;
+    AlertList alertList;
+    // The last press landed on the alert list. Not saved.
+    bool alertPressed = false;
 };

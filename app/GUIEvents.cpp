@@ -12,6 +12,7 @@
 #include <SFML/Graphics/RenderTarget.hpp>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -45,7 +46,7 @@ Menu* GUI::menuAt(int x, int y) const {
 }
 
 bool GUI::isOver(int x, int y) const {
-    return menuAt(x, y) != nullptr;
+    return menuAt(x, y) != nullptr || alertList.isOver(x, y);
 }
 
 MenuImageButton* GUI::imageButtonAt(int x, int y) const {
@@ -56,6 +57,9 @@ MenuImageButton* GUI::imageButtonAt(int x, int y) const {
 bool GUI::onMousePressed(int x, int y) {
     Menu* menu = menuAt(x, y);
     pressedButton = nullptr;
+    alertPressed = menu == nullptr && alertList.isOver(x, y);
+    if (alertPressed)
+        return true;
     if (menu == nullptr)
         return false;
     pressedButton = imageButtonAt(x, y);
@@ -65,6 +69,14 @@ bool GUI::onMousePressed(int x, int y) {
 
 bool GUI::onMouseReleased(int x, int y) {
     Menu* menu = menuAt(x, y);
+    if (menu == nullptr && alertList.isOver(x, y)) {
+        // Only a press that began on the list moves the view.
+        sf::Vector2i cell;
+        if (std::exchange(alertPressed, false) && alertList.click(x, y, cell) && game != nullptr)
+            game->showCell(cell);
+        return true;
+    }
+    alertPressed = false;
     if (menu == nullptr)
         return false;
     menu->onMouseReleased(x, y);
@@ -155,6 +167,8 @@ void GUI::clearToolHighlight() {
 }
 
 std::string GUI::getTooltipText(int x, int y) const {
+    if (menuAt(x, y) == nullptr && alertList.isOver(x, y))
+        return alertList.getTooltipText(x, y);
     const MenuImageButton* button = imageButtonAt(x, y);
     if (button == nullptr)
         return std::string();
@@ -169,4 +183,6 @@ void GUI::draw(sf::RenderTarget& target, sf::RenderStates states) const {
         target.draw(*menu, states);
     for (const sf::RectangleShape& frame : highlights)
         target.draw(frame, states);
+    states.texture = nullptr;
+    target.draw(alertList, states);
 }

@@ -157,6 +157,7 @@ bool Game::update() {
     updatePointer();
     const float gameMinutes = gameMinutesFor(elapsed);
     level->update(gameMinutes);
+    gui.getAlertList().update(*level, gameMinutes, elapsed.asSeconds());
     settleProgressMark(gameMinutes);
 
     if (gameTime.dayPassed())

@@ -57,6 +57,8 @@ public:
     void onMouseWheel(float delta);
     void scrollByKeyboard(sf::Time elapsed);
     void scrollView(float dx, float dy, sf::Time elapsed);
+    // Centres the world view on the cell, keeping the zoom.
+    void showCell(sf::Vector2i cell);
     void updatePointer();
     // The pointer steps for a given window pixel: tile, cursor, drag, hover
     // and tooltip (updatePointer polls the pixel first).

@@ -92,6 +92,14 @@ void Game::scrollView(float dx, float dy, sf::Time elapsed) {
                    static_cast<float>(std::floor(p * dy * f)));
 }
 
+void Game::showCell(sf::Vector2i cell) {
+    // A cell's centre lies on its multiple of the tile size, which keeps
+    // the view on whole pixels of every zoom.
+    const float tile = static_cast<float>(GameParams::GetTileSizeType());
+    worldView.setCenter(static_cast<float>(cell.x) * tile, static_cast<float>(cell.y) * tile);
+    movePointerTo(mousePixel);
+}
+
 void Game::updatePointer() {
     if (window)
         mousePixel = sf::Mouse::getPosition(*window);

@@ -39,6 +39,11 @@ constexpr int ResearchTaskIcon = 13;
 constexpr int LastTaskIcon = ResearchTaskIcon;
 sf::IntRect GetTaskIconTexture(int kind);
 
+// The picture of an alert kind, 0 to AlertIconCount - 1 in the order the
+// HUD lists them; other values answer the fallback.
+constexpr int AlertIconCount = 12;
+sf::IntRect GetAlertIconTexture(int kind);
+
 // The seven tinted body layers of an employee facing direction 1-4.
 sf::VertexArray GetEmployeeTextureQuads(int direction, sf::Color skin, sf::Color hair,
                                         sf::Color upperBody, sf::Color lowerBody);
@@ -68,6 +73,7 @@ sf::IntRect GetTexture(ItemType type);
 sf::IntRect GetTexture(GuiElemType type);
 sf::IntRect GetTexture(TaskType type);
 sf::IntRect GetTaskIconTexture(int kind);
+sf::IntRect GetAlertIconTexture(int kind);
 
 // The tile lookup without its dice: roll is the rand() % 1000 that picks the
 // rare grass and floor variants (grass: < 5 and < 10; floor: < 50).

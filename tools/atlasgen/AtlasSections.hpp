@@ -14,6 +14,7 @@ void DrawTaskIcons(sf::Image& atlas);
 void DrawCursorFrames(sf::Image& atlas);
 void DrawEmployeeLayers(sf::Image& atlas);
 void DrawTruck(sf::Image& atlas);
+void DrawAlertIcons(sf::Image& atlas);
 
 // Sprites are designed on a canvas a quarter of their atlas size.
 constexpr int PixelArtScale = 4;

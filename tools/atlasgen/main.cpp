@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
         DrawCursorFrames(atlas);
         DrawEmployeeLayers(atlas);
         DrawTruck(atlas);
+        DrawAlertIcons(atlas);
     } catch (const std::exception& failure) {
         std::cout << "atlasgen - " << failure.what() << std::endl;
         return 1;

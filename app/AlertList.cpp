@@ -1,0 +1,221 @@
+#include "app/AlertList.hpp"
+
+#include "params/Graphics.hpp"
+#include "ui/RoundedRectangleShape.hpp"
+#include "world/Level.hpp"
+
+#include <SFML/Graphics/RectangleShape.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Text.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+namespace {
+
+constexpr float WindowWidth = 1280.f;
+// Like the balance above it, the list hangs over the window's right edge,
+// which hides its rounded corners there.
+constexpr float EdgeOverhang = 10.f;
+constexpr float Padding = 6.f;
+constexpr float IconSize = 24.f;
+constexpr float Gap = 8.f;
+constexpr unsigned TextSize = 14;
+constexpr unsigned CountSize = 13;
+const sf::Color BadgeRed(200, 40, 40);
+const sf::Color RowLine(220, 220, 220);
+
+float Left() {
+    return WindowWidth - AlertList::Width + EdgeOverhang;
+}
+
+sf::Text MakeText(const sf::Font& font, const std::string& utf8, unsigned size, sf::Color color) {
+    sf::Text text(sf::String::fromUtf8(utf8.begin(), utf8.end()), font, size);
+    text.setFillColor(color);
+    return text;
+}
+
+// Cuts the text to the width with an ellipsis; the tooltip has it whole.
+void FitWidth(sf::Text& text, float width) {
+    sf::String shown = text.getString();
+    if (text.getLocalBounds().width <= width)
+        return;
+    const sf::String ellipsis(static_cast<sf::Uint32>(0x2026));
+    while (shown.getSize() > 1 && text.getLocalBounds().width > width) {
+        shown.erase(shown.getSize() - 1);
+        text.setString(shown + ellipsis);
+    }
+}
+
+// Puts the text at x with its capital letters centred on the row's middle,
+// so that every row shares one baseline whatever letters it holds.
+void PlaceInk(sf::Text& text, float x, float middle) {
+    const sf::Text capital("H", *text.getFont(), text.getCharacterSize());
+    const sf::FloatRect cap = capital.getLocalBounds();
+    text.setPosition(std::round(x - text.getLocalBounds().left),
+                     std::round(middle - cap.top - cap.height / 2.f));
+}
+
+} // namespace
+
+void AlertList::init(const sf::Font* newFont, const sf::Texture* newAtlas, float newTop,
+                     float newMessagesBottom) {
+    font = newFont;
+    atlas = newAtlas;
+    top = newTop;
+    messagesBottom = newMessagesBottom;
+}
+
+void AlertList::update(Level& level, float gameMinutes, float realSeconds) {
+    for (const LevelEvent& event : level.getEvents().drain())
+        messages.add(event);
+    messages.advance(realSeconds);
+    board.update(level, gameMinutes, realSeconds);
+}
+
+sf::FloatRect AlertList::rowBounds(std::size_t row) const {
+    return {Left(), top + Padding + static_cast<float>(row) * RowHeight, Width - EdgeOverhang,
+            RowHeight};
+}
+
+int AlertList::rowAt(int x, int y) const {
+    const std::size_t rows = board.getAlerts().size();
+    for (std::size_t row = 0; row < rows; ++row)
+        if (rowBounds(row).contains(static_cast<float>(x), static_cast<float>(y)))
+            return static_cast<int>(row);
+    return -1;
+}
+
+bool AlertList::isOver(int x, int y) const {
+    const std::size_t rows = board.getAlerts().size();
+    if (rows == 0)
+        return false;
+    // The panel's padding belongs to it too: a click there is no click on the world.
+    const sf::FloatRect panel(Left(), top, Width, 2.f * Padding + rows * RowHeight);
+    return panel.contains(static_cast<float>(x), static_cast<float>(y));
+}
+
+bool AlertList::click(int x, int y, sf::Vector2i& cell) {
+    const int row = rowAt(x, y);
+    if (row < 0)
+        return false;
+    return board.nextPlace(board.getAlerts()[static_cast<std::size_t>(row)].kind, cell);
+}
+
+std::string AlertList::getTooltipText(int x, int y) const {
+    const int row = rowAt(x, y);
+    if (row < 0)
+        return std::string();
+    const Alert& alert = board.getAlerts()[static_cast<std::size_t>(row)];
+    std::ostringstream text;
+    text << alert.text;
+    if (alert.places.size() == 1)
+        text << "\nKlicken zeigt die Stelle.";
+    else if (alert.places.size() > 1)
+        text << "\n"
+             << alert.places.size() << " Stellen: jeder Klick zeigt die nächste (zuletzt "
+             << board.lastShown(alert.kind) + 1 << ").";
+    return text.str();
+}
+
+void AlertList::draw(sf::RenderTarget& target, sf::RenderStates states) const {
+    if (font == nullptr)
+        return;
+    drawRows(target, states);
+    drawMessages(target, states);
+}
+
+void AlertList::drawRows(sf::RenderTarget& target, sf::RenderStates states) const {
+    const std::vector<Alert>& alerts = board.getAlerts();
+    drawnRows.clear();
+    if (alerts.empty())
+        return;
+    sf::RoundedRectangleShape panel;
+    panel.setCornersRadius(10.f);
+    panel.setCornerPointCount(10);
+    panel.setSize({Width, 2.f * Padding + static_cast<float>(alerts.size()) * RowHeight});
+    panel.setPosition(Left(), top);
+    panel.setFillColor(sf::Color::White);
+    panel.setOutlineColor(sf::Color::Black);
+    panel.setOutlineThickness(1.f);
+    target.draw(panel, states);
+
+    for (std::size_t row = 0; row < alerts.size(); ++row) {
+        const Alert& alert = alerts[row];
+        const sf::FloatRect bounds = rowBounds(row);
+        const float middle = bounds.top + RowHeight / 2.f;
+        DrawnRow& drawn = drawnRows.emplace_back();
+        if (row > 0) {
+            sf::RectangleShape line({bounds.width - 2.f * Padding, 1.f});
+            line.setPosition(bounds.left + Padding, bounds.top);
+            line.setFillColor(RowLine);
+            target.draw(line, states);
+        }
+        if (atlas != nullptr) {
+            const sf::IntRect picture =
+                GameParams::Graphics::GetAlertIconTexture(static_cast<int>(alert.kind));
+            sf::Sprite icon(*atlas, picture);
+            icon.setScale(IconSize / static_cast<float>(picture.width),
+                          IconSize / static_cast<float>(picture.height));
+            icon.setPosition(bounds.left + Padding + 2.f, std::round(middle - IconSize / 2.f));
+            sf::RenderStates iconStates = states;
+            iconStates.texture = atlas;
+            target.draw(icon, iconStates);
+            drawn.icon = icon.getGlobalBounds();
+        }
+
+        sf::Text count =
+            MakeText(*font, std::to_string(alert.count()), CountSize, sf::Color::White);
+        const float countWidth = count.getLocalBounds().width;
+        const float badgeWidth = std::max(22.f, countWidth + 12.f);
+        const float badgeRight = bounds.left + bounds.width - Padding;
+        sf::RoundedRectangleShape badge;
+        badge.setSize({badgeWidth, 18.f});
+        badge.setCornersRadius(9.f);
+        badge.setCornerPointCount(6);
+        badge.setFillColor(BadgeRed);
+        badge.setPosition(std::round(badgeRight - badgeWidth), std::round(middle - 9.f));
+        target.draw(badge, states);
+        PlaceInk(count, std::round(badgeRight - badgeWidth / 2.f - countWidth / 2.f), middle);
+        target.draw(count, states);
+        drawn.count = badge.getGlobalBounds();
+
+        const float textLeft = bounds.left + Padding + 2.f + IconSize + Gap;
+        sf::Text label = MakeText(*font, alert.text, TextSize, sf::Color::Black);
+        FitWidth(label, badgeRight - badgeWidth - Gap - textLeft);
+        PlaceInk(label, textLeft, middle);
+        target.draw(label, states);
+        drawn.label = label.getGlobalBounds();
+        drawn.text = label.getString();
+    }
+}
+
+void AlertList::drawMessages(sf::RenderTarget& target, sf::RenderStates states) const {
+    const auto& shown = messages.getMessages();
+    drawnMessages.assign(shown.size(), sf::FloatRect());
+    std::size_t index = shown.size();
+    float bottom = messagesBottom;
+    // The newest at the bottom, the older ones above it.
+    for (auto message = shown.rbegin(); message != shown.rend(); ++message) {
+        const auto alpha = static_cast<sf::Uint8>(255.f * message->opacity());
+        sf::Text text = MakeText(*font, message->text(), TextSize, sf::Color(0, 0, 0, alpha));
+        const float width = text.getLocalBounds().width + 2.f * Gap;
+        sf::RoundedRectangleShape box;
+        box.setSize({width, MessageHeight - 4.f});
+        box.setCornersRadius(5.f);
+        box.setCornerPointCount(6);
+        box.setFillColor(sf::Color(255, 255, 236, alpha));
+        box.setOutlineColor(sf::Color(0, 0, 0, alpha));
+        box.setOutlineThickness(1.f);
+        const float left = std::round(WindowWidth - Padding - width);
+        const float boxTop = std::round(bottom - MessageHeight + 2.f);
+        box.setPosition(left, boxTop);
+        target.draw(box, states);
+        drawnMessages[--index] = box.getGlobalBounds();
+        PlaceInk(text, left + Gap, boxTop + (MessageHeight - 4.f) / 2.f);
+        target.draw(text, states);
+        bottom -= MessageHeight;
+    }
+}

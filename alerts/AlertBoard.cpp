@@ -16,6 +16,7 @@ void AlertBoard::refresh(const Level& level) {
     gameMinutesSince = 0.f;
     realSecondsSince = 0.f;
     refreshed = true;
+    ++revision;
     // A kind that went away starts from its first place when it comes back.
     for (int kind = 0; kind < AlertKindCount; ++kind)
         if (find(static_cast<AlertKind>(kind)) == nullptr)

@@ -23,6 +23,8 @@ public:
     void refresh(const Level& level);
 
     const std::vector<Alert>& getAlerts() const { return alerts; }
+    // Counts the refreshes, so that a drawing knows when to lay out again.
+    unsigned getRevision() const { return revision; }
     // Null when the kind holds nowhere.
     const Alert* find(AlertKind kind) const;
     // The place to show for the kind, each of its places in turn; false
@@ -37,4 +39,5 @@ private:
     float gameMinutesSince = 0.f;
     float realSecondsSince = 0.f;
     bool refreshed = false;
+    unsigned revision = 0;
 };

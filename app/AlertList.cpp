@@ -128,11 +128,27 @@ void AlertList::draw(sf::RenderTarget& target, sf::RenderStates states) const {
 }
 
 void AlertList::drawRows(sf::RenderTarget& target, sf::RenderStates states) const {
-    const std::vector<Alert>& alerts = board.getAlerts();
-    drawnRows.clear();
-    if (alerts.empty())
+    if (board.getRevision() != laidOutRevision)
+        layOutRows();
+    if (rowParts.empty())
         return;
-    sf::RoundedRectangleShape panel;
+    target.draw(panel, states);
+    for (const RowParts& parts : rowParts) {
+        target.draw(parts.line, states);
+        target.draw(parts.icon, states);
+        target.draw(parts.badge, states);
+        target.draw(parts.count, states);
+        target.draw(parts.label, states);
+    }
+}
+
+// Made again only when the alerts were found anew, a few times a second at
+// most: cutting a long text to its row measures it once per letter.
+void AlertList::layOutRows() const {
+    const std::vector<Alert>& alerts = board.getAlerts();
+    laidOutRevision = board.getRevision();
+    rowParts.assign(alerts.size(), RowParts());
+    drawnRows.assign(alerts.size(), DrawnRow());
     panel.setCornersRadius(10.f);
     panel.setCornerPointCount(10);
     panel.setSize({Width, 2.f * Padding + static_cast<float>(alerts.size()) * RowHeight});
@@ -140,55 +156,48 @@ void AlertList::drawRows(sf::RenderTarget& target, sf::RenderStates states) cons
     panel.setFillColor(sf::Color::White);
     panel.setOutlineColor(sf::Color::Black);
     panel.setOutlineThickness(1.f);
-    target.draw(panel, states);
 
     for (std::size_t row = 0; row < alerts.size(); ++row) {
         const Alert& alert = alerts[row];
+        RowParts& parts = rowParts[row];
+        DrawnRow& drawn = drawnRows[row];
         const sf::FloatRect bounds = rowBounds(row);
         const float middle = bounds.top + RowHeight / 2.f;
-        DrawnRow& drawn = drawnRows.emplace_back();
         if (row > 0) {
-            sf::RectangleShape line({bounds.width - 2.f * Padding, 1.f});
-            line.setPosition(bounds.left + Padding, bounds.top);
-            line.setFillColor(RowLine);
-            target.draw(line, states);
+            parts.line.setSize({bounds.width - 2.f * Padding, 1.f});
+            parts.line.setPosition(bounds.left + Padding, bounds.top);
+            parts.line.setFillColor(RowLine);
         }
         if (atlas != nullptr) {
             const sf::IntRect picture =
                 GameParams::Graphics::GetAlertIconTexture(static_cast<int>(alert.kind));
-            sf::Sprite icon(*atlas, picture);
-            icon.setScale(IconSize / static_cast<float>(picture.width),
-                          IconSize / static_cast<float>(picture.height));
-            icon.setPosition(bounds.left + Padding + 2.f, std::round(middle - IconSize / 2.f));
-            sf::RenderStates iconStates = states;
-            iconStates.texture = atlas;
-            target.draw(icon, iconStates);
-            drawn.icon = icon.getGlobalBounds();
+            parts.icon.setTexture(*atlas);
+            parts.icon.setTextureRect(picture);
+            parts.icon.setScale(IconSize / static_cast<float>(picture.width),
+                                IconSize / static_cast<float>(picture.height));
+            parts.icon.setPosition(bounds.left + Padding + 2.f,
+                                   std::round(middle - IconSize / 2.f));
+            drawn.icon = parts.icon.getGlobalBounds();
         }
 
-        sf::Text count =
-            MakeText(*font, std::to_string(alert.count()), CountSize, sf::Color::White);
-        const float countWidth = count.getLocalBounds().width;
+        parts.count = MakeText(*font, std::to_string(alert.count()), CountSize, sf::Color::White);
+        const float countWidth = parts.count.getLocalBounds().width;
         const float badgeWidth = std::max(22.f, countWidth + 12.f);
         const float badgeRight = bounds.left + bounds.width - Padding;
-        sf::RoundedRectangleShape badge;
-        badge.setSize({badgeWidth, 18.f});
-        badge.setCornersRadius(9.f);
-        badge.setCornerPointCount(6);
-        badge.setFillColor(BadgeRed);
-        badge.setPosition(std::round(badgeRight - badgeWidth), std::round(middle - 9.f));
-        target.draw(badge, states);
-        PlaceInk(count, std::round(badgeRight - badgeWidth / 2.f - countWidth / 2.f), middle);
-        target.draw(count, states);
-        drawn.count = badge.getGlobalBounds();
+        parts.badge.setSize({badgeWidth, 18.f});
+        parts.badge.setCornersRadius(9.f);
+        parts.badge.setCornerPointCount(6);
+        parts.badge.setFillColor(BadgeRed);
+        parts.badge.setPosition(std::round(badgeRight - badgeWidth), std::round(middle - 9.f));
+        PlaceInk(parts.count, std::round(badgeRight - badgeWidth / 2.f - countWidth / 2.f), middle);
+        drawn.count = parts.badge.getGlobalBounds();
 
         const float textLeft = bounds.left + Padding + 2.f + IconSize + Gap;
-        sf::Text label = MakeText(*font, alert.text, TextSize, sf::Color::Black);
-        FitWidth(label, badgeRight - badgeWidth - Gap - textLeft);
-        PlaceInk(label, textLeft, middle);
-        target.draw(label, states);
-        drawn.label = label.getGlobalBounds();
-        drawn.text = label.getString();
+        parts.label = MakeText(*font, alert.text, TextSize, sf::Color::Black);
+        FitWidth(parts.label, badgeRight - badgeWidth - Gap - textLeft);
+        PlaceInk(parts.label, textLeft, middle);
+        drawn.label = parts.label.getGlobalBounds();
+        drawn.text = parts.label.getString();
     }
 }
 

@@ -2,9 +2,13 @@
 
 #include "alerts/AlertBoard.hpp"
 #include "alerts/EventMessages.hpp"
+#include "ui/RoundedRectangleShape.hpp"
 
 #include <SFML/Graphics/Drawable.hpp>
 #include <SFML/Graphics/Rect.hpp>
+#include <SFML/Graphics/RectangleShape.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Text.hpp>
 #include <SFML/System/String.hpp>
 #include <SFML/System/Vector2.hpp>
 
@@ -64,6 +68,7 @@ protected:
 
 private:
     void drawRows(sf::RenderTarget& target, sf::RenderStates states) const;
+    void layOutRows() const;
     void drawMessages(sf::RenderTarget& target, sf::RenderStates states) const;
 
     const sf::Font* font = nullptr;
@@ -72,6 +77,17 @@ private:
     float messagesBottom = 0.f;
     AlertBoard board;
     EventMessages messages;
+    // What the rows are drawn from, made while drawing. Not saved.
+    struct RowParts {
+        sf::RectangleShape line;
+        sf::Sprite icon;
+        sf::RoundedRectangleShape badge;
+        sf::Text count;
+        sf::Text label;
+    };
+    mutable unsigned laidOutRevision = ~0u;
+    mutable sf::RoundedRectangleShape panel;
+    mutable std::vector<RowParts> rowParts;
     mutable std::vector<DrawnRow> drawnRows;
     mutable std::vector<sf::FloatRect> drawnMessages;
 };

@@ -41,6 +41,5 @@ bool AlertBoard::nextPlace(AlertKind kind, sf::Vector2i& cell) {
 }
 
 std::size_t AlertBoard::lastShown(AlertKind kind) const {
-    const std::size_t turn = turns[static_cast<std::size_t>(kind)];
-    return turn == 0 ? 0 : turn - 1;
+    return turns[static_cast<std::size_t>(kind)];
 }

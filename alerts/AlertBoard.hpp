@@ -30,7 +30,8 @@ public:
     // The place to show for the kind, each of its places in turn; false
     // when the kind is not active or concerns no cell.
     bool nextPlace(AlertKind kind, sf::Vector2i& cell);
-    // Which of the kind's places nextPlace showed last (0 before any).
+    // Which of the kind's places nextPlace showed last, counted from 1; 0
+    // before the first.
     std::size_t lastShown(AlertKind kind) const;
 
 private:

@@ -111,12 +111,14 @@ std::string AlertList::getTooltipText(int x, int y) const {
     const Alert& alert = board.getAlerts()[static_cast<std::size_t>(row)];
     std::ostringstream text;
     text << alert.text;
-    if (alert.places.size() == 1)
+    const std::size_t places = alert.places.size();
+    const std::size_t shown = board.lastShown(alert.kind);
+    if (places == 1)
         text << "\nKlicken zeigt die Stelle.";
-    else if (alert.places.size() > 1)
-        text << "\n"
-             << alert.places.size() << " Stellen: jeder Klick zeigt die nächste (zuletzt "
-             << board.lastShown(alert.kind) + 1 << ").";
+    else if (places > 1 && shown == 0)
+        text << "\n" << places << " Stellen: Klicken zeigt die erste.";
+    else if (places > 1)
+        text << "\nStelle " << shown << " von " << places << ": Klicken zeigt die nächste.";
     return text.str();
 }
 

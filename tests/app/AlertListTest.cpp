@@ -124,5 +124,6 @@ TEST_F(AlertListTest, ClickingARowShowsItsPlacesInTurnAndNeverTheWorldBelow) {
     }
     EXPECT_EQ(level().getBankAccount().getBalance(), balance);
     EXPECT_FALSE(game->getCursor().isDragging());
-    EXPECT_NE(game->getTooltip().getText().getString().find("Stellen"), sf::String::InvalidPos);
+    EXPECT_NE(game->getTooltip().getText().getString().find("Stelle 1 von 2"),
+              sf::String::InvalidPos);
 }

@@ -98,83 +98,43 @@ void Person(PixelCanvas& canvas, float cx, float top, sf::Color shirt) {
     canvas.fillEllipse(cx, top + 3.f, 5.f, 2.5f, sf::Color(110, 70, 40));
 }
 
-PixelCanvas RoomOpen() {
-    PixelCanvas canvas(Size, Size);
+void OpenRoom(PixelCanvas& canvas) {
     Walls(canvas, true);
-    canvas.outline(Outline);
-    ExclamationBadge(canvas, sf::Color(240, 150, 30));
-    return canvas;
 }
 
-PixelCanvas RoomNoAccess() {
-    PixelCanvas canvas(Size, Size);
+void ClosedRoom(PixelCanvas& canvas) {
     Walls(canvas, false);
-    canvas.outline(Outline);
-    NoEntryBadge(canvas);
-    return canvas;
 }
 
-PixelCanvas BenchNoRecipe() {
-    PixelCanvas canvas(Size, Size);
-    Bench(canvas);
-    canvas.outline(Outline);
-    QuestionBadge(canvas);
-    return canvas;
-}
-
-PixelCanvas BenchWaiting() {
-    PixelCanvas canvas(Size, Size);
-    Bench(canvas);
-    canvas.outline(Outline);
-    WaitBadge(canvas);
-    return canvas;
-}
-
-PixelCanvas BenchBlocked() {
-    PixelCanvas canvas(Size, Size);
+void BenchWithCrate(PixelCanvas& canvas) {
     Bench(canvas);
     Crate(canvas, 3, 1, 8);
-    canvas.outline(Outline);
-    CrossBadge(canvas);
-    return canvas;
 }
 
-PixelCanvas StorageFull() {
-    PixelCanvas canvas(Size, Size);
+void StackedCrates(PixelCanvas& canvas) {
     Crate(canvas, 2, 15, 11);
     Crate(canvas, 13, 15, 11);
     Crate(canvas, 7, 4, 11);
-    canvas.outline(Outline);
-    ExclamationBadge(canvas, Red);
-    return canvas;
 }
 
-PixelCanvas NeedUnserved() {
-    PixelCanvas canvas(Size, Size);
-    // A toilet seen from the side: the bowl, the cistern behind it.
+// A toilet seen from the side: the bowl, the cistern behind it.
+void Toilet(PixelCanvas& canvas) {
     const sf::Color porcelain(244, 246, 250);
     canvas.fillRect(4, 4, 7, 12, porcelain);
     canvas.fillRect(4, 15, 18, 4, porcelain);
     canvas.fillEllipse(13.f, 19.f, 9.f, 5.f, porcelain);
     canvas.fillRect(9, 22, 8, 5, Shade(porcelain, 0.85f));
     canvas.fillRect(4, 15, 18, 1, sf::Color(150, 170, 200));
-    canvas.outline(Outline);
-    CrossBadge(canvas);
-    return canvas;
 }
 
-PixelCanvas ObjectUnusable() {
-    PixelCanvas canvas(Size, Size);
-    // A fridge with a crate in front of it.
+// A fridge with a crate in front of it.
+void BlockedFridge(PixelCanvas& canvas) {
     const sf::Color white(236, 240, 244);
     canvas.fillRect(3, 2, 13, 26, white);
     canvas.fillRect(3, 11, 13, 1, Shade(white, 0.7f));
     canvas.fillRect(13, 5, 1, 4, Metal);
     canvas.fillRect(13, 14, 1, 6, Metal);
     Crate(canvas, 9, 15, 12);
-    canvas.outline(Outline);
-    NoEntryBadge(canvas);
-    return canvas;
 }
 
 void Lorry(PixelCanvas& canvas) {
@@ -186,50 +146,57 @@ void Lorry(PixelCanvas& canvas) {
     canvas.fillEllipse(21.f, 21.f, 3.f, 3.f, sf::Color(40, 40, 46));
 }
 
-PixelCanvas DeliveryBlocked() {
-    PixelCanvas canvas(Size, Size);
+void Unloading(PixelCanvas& canvas) {
     Lorry(canvas);
-    canvas.outline(Outline);
     ArrowLeft(canvas, 3, 28, 14, Green);
-    CrossBadge(canvas);
-    return canvas;
 }
 
-PixelCanvas PickupBlocked() {
-    PixelCanvas canvas(Size, Size);
+void Loading(PixelCanvas& canvas) {
     Lorry(canvas);
-    canvas.outline(Outline);
     ArrowRight(canvas, 1, 28, 14, sf::Color(240, 150, 30));
-    CrossBadge(canvas);
-    return canvas;
 }
 
-PixelCanvas NoStaff() {
-    PixelCanvas canvas(Size, Size);
+void Idler(PixelCanvas& canvas) {
     Person(canvas, 13.f, 4.f, sf::Color(150, 150, 160));
-    canvas.outline(Outline);
-    QuestionBadge(canvas);
-    return canvas;
 }
 
-PixelCanvas BalanceNegative() {
-    PixelCanvas canvas(Size, Size);
+void Coin(PixelCanvas& canvas) {
     canvas.fillEllipse(13.f, 13.f, 10.f, 10.f, Gold);
     canvas.fillRing(13.f, 13.f, 9.f, 7.5f, Shade(Gold, 0.8f));
     canvas.fillRect(12, 7, 2, 12, Shade(Gold, 0.65f));
-    canvas.outline(Outline);
-    MinusBadge(canvas);
-    return canvas;
 }
+
+void OrangeExclamation(PixelCanvas& canvas) {
+    ExclamationBadge(canvas, sf::Color(240, 150, 30));
+}
+
+void RedExclamation(PixelCanvas& canvas) {
+    ExclamationBadge(canvas, Red);
+}
+
+struct AlertIcon {
+    void (*thing)(PixelCanvas&);
+    void (*badge)(PixelCanvas&);
+};
+
+// In the order of the kinds, as the HUD asks for them.
+const AlertIcon Icons[GameParams::Graphics::AlertIconCount] = {
+    {OpenRoom, OrangeExclamation}, {ClosedRoom, NoEntryBadge},
+    {Bench, QuestionBadge},        {Bench, WaitBadge},
+    {BenchWithCrate, CrossBadge},  {StackedCrates, RedExclamation},
+    {Toilet, CrossBadge},          {BlockedFridge, NoEntryBadge},
+    {Unloading, CrossBadge},       {Loading, CrossBadge},
+    {Idler, QuestionBadge},        {Coin, MinusBadge},
+};
 
 } // namespace
 
 void DrawAlertIcons(sf::Image& atlas) {
-    // In the order of the kinds, as the HUD asks for them.
-    const PixelCanvas icons[GameParams::Graphics::AlertIconCount] = {
-        RoomOpen(),        RoomNoAccess(),  BenchNoRecipe(), BenchWaiting(),
-        BenchBlocked(),    StorageFull(),   NeedUnserved(),  ObjectUnusable(),
-        DeliveryBlocked(), PickupBlocked(), NoStaff(),       BalanceNegative()};
-    for (int kind = 0; kind < GameParams::Graphics::AlertIconCount; ++kind)
-        icons[kind].paintInto(atlas, Atlas::GetAlertIconTexture(kind));
+    for (int kind = 0; kind < GameParams::Graphics::AlertIconCount; ++kind) {
+        PixelCanvas canvas(Size, Size);
+        Icons[kind].thing(canvas);
+        canvas.outline(Outline);
+        Icons[kind].badge(canvas);
+        canvas.paintInto(atlas, Atlas::GetAlertIconTexture(kind));
+    }
 }

@@ -95,7 +95,10 @@ void Finish(Menu& menu) {
 
 void Centre(Menu& menu) {
     const sf::Vector2f size = menu.getSize();
-    menu.setPosition((Game::WindowWidth - size.x) / 2.f, (Game::WindowHeight - size.y) / 2.f);
+    const sf::Vector2f screen = menu.getGame() != nullptr
+                                    ? menu.getGame()->getGuiSize()
+                                    : sf::Vector2f(Game::WindowWidth, Game::WindowHeight);
+    menu.setPosition((screen.x - size.x) / 2.f, (screen.y - size.y) / 2.f);
 }
 
 } // namespace DialogLayout

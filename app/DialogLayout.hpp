@@ -22,11 +22,12 @@ MenuLabel* Start(Menu& menu, Game* game, const sf::Font& font, const std::string
 // Two buttons side by side, each in a column of equal weight.
 std::pair<MenuButton*, MenuButton*> AddButtonRow(Menu& menu, int leftKind, int rightKind,
                                                  float width);
-// Lays the dialog out and centres it in the window. The open flag is left
-// alone: a dialog rebuilt while on the stack must stay closable.
 // One button in the middle of a row of the given width.
 MenuButton* AddCentredButton(Menu& menu, int kind, float width);
+// Lays the dialog out and centres it in the window. The open flag is left
+// alone: a dialog rebuilt while on the stack must stay closable.
 void Finish(Menu& menu);
+// In the middle of the game's interface, whatever the window's size.
 void Centre(Menu& menu);
 
 // A line of text under a dialog's list: the totals of what is chosen, or

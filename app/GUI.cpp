@@ -46,9 +46,10 @@ const int BarElements[] = {GuiTilesPanel, GuiZonesPanel, GuiFurniturePanel, GuiS
 // The HUD panels hang over the window's edges by this much, which hides
 // their outer rounded corners; spacers keep their content this far inside.
 constexpr float EdgeOverhang = 10.f;
-constexpr float WindowWidth = static_cast<float>(Game::WindowWidth);
-constexpr float WindowHeight = static_cast<float>(Game::WindowHeight);
 constexpr int PanelColumns = 3;
+// The bar button each pop-up panel opens from, in the order of the panels.
+const int PanelBarElements[] = {GuiTilesPanel, GuiZonesPanel, GuiFurniturePanel, GuiStaffPanel,
+                                GuiTradePanel};
 
 } // namespace
 
@@ -60,16 +61,36 @@ void GUI::init(Game* newGame, sf::Texture* newTexture) {
     buildBar();
     buildBalancePanel();
     buildMainMenuPanel();
-    buildPopUpPanel(tilesPanel, TilesButtons, GuiTilesPanel);
-    buildPopUpPanel(zonesPanel, ZonesButtons, GuiZonesPanel);
-    buildPopUpPanel(furnishingPanel, FurnishingButtons, GuiFurniturePanel);
-    buildPopUpPanel(staffPanel, StaffButtons, GuiStaffPanel);
-    buildPopUpPanel(tradePanel, TradeButtons, GuiTradePanel);
+    buildPopUpPanel(tilesPanel, TilesButtons);
+    buildPopUpPanel(zonesPanel, ZonesButtons);
+    buildPopUpPanel(furnishingPanel, FurnishingButtons);
+    buildPopUpPanel(staffPanel, StaffButtons);
+    buildPopUpPanel(tradePanel, TradeButtons);
     shownMenus = {&bar, &balancePanel, &mainMenuPanel};
     alertList.init(font, texture, balancePanel.getPosition().y + balancePanel.getSize().y + 6.f,
                    mainMenuPanel.getPosition().y - 10.f);
     panels = {&tilesPanel, &zonesPanel, &furnishingPanel, &staffPanel, &tradePanel};
     openPanel = nullptr;
+    placeOnScreen(screenSize);
+}
+
+void GUI::placeOnScreen(sf::Vector2f size) {
+    screenSize = size;
+    const sf::Vector2f barBefore = bar.getPosition();
+    const sf::Vector2f panelBefore = openPanel != nullptr ? openPanel->getPosition() : barBefore;
+    // The outer corners hang off the screen at every edge they touch.
+    bar.setPosition(-EdgeOverhang, size.y - bar.getSize().y + EdgeOverhang);
+    balancePanel.setPosition(size.x - balancePanel.getSize().x + EdgeOverhang, -EdgeOverhang);
+    mainMenuPanel.setPosition(size.x - mainMenuPanel.getSize().x + EdgeOverhang,
+                              size.y - mainMenuPanel.getSize().y + EdgeOverhang);
+    for (std::size_t i = 0; i < panels.size(); ++i)
+        placePopUpPanel(*panels[i], PanelBarElements[i]);
+    // The frames stay on the buttons they mark.
+    if (highlights.size() > ToolHighlight) {
+        highlights[PanelHighlight].move(bar.getPosition() - barBefore);
+        if (openPanel != nullptr)
+            highlights[ToolHighlight].move(openPanel->getPosition() - panelBefore);
+    }
 }
 
 void GUI::makeHighlights() {
@@ -108,7 +129,6 @@ void GUI::buildBar() {
     bar.add(std::move(row));
     bar.add(std::make_unique<MenuSpacer>(nullptr, 1.f, EdgeOverhang));
     bar.layout();
-    bar.setPosition(-EdgeOverhang, WindowHeight - bar.getSize().y + EdgeOverhang);
     bar.setOpen(true);
 }
 
@@ -131,7 +151,6 @@ void GUI::buildBalancePanel() {
     balancePanel.add(std::move(row));
     balancePanel.add(std::make_unique<MenuSpacer>(nullptr, 1.f, 1.f));
     balancePanel.layout();
-    balancePanel.setPosition(WindowWidth - balancePanel.getSize().x + EdgeOverhang, -EdgeOverhang);
     balancePanel.setOpen(true);
 }
 
@@ -147,13 +166,10 @@ void GUI::buildMainMenuPanel() {
     mainMenuPanel.add(std::move(row));
     mainMenuPanel.add(std::make_unique<MenuSpacer>(nullptr, 1.f, EdgeOverhang));
     mainMenuPanel.layout();
-    const sf::Vector2f size = mainMenuPanel.getSize();
-    mainMenuPanel.setPosition(WindowWidth - size.x + EdgeOverhang,
-                              WindowHeight - size.y + EdgeOverhang);
     mainMenuPanel.setOpen(true);
 }
 
-void GUI::buildPopUpPanel(Menu& panel, const ButtonList& buttons, int barElement) {
+void GUI::buildPopUpPanel(Menu& panel, const ButtonList& buttons) {
     prepareMenu(panel, panelMargin, panelSpacing);
     auto columns = std::make_unique<MenuColumnContainer>();
     columns->setColumnCount(PanelColumns);
@@ -166,16 +182,18 @@ void GUI::buildPopUpPanel(Menu& panel, const ButtonList& buttons, int barElement
     columns->setSize(PanelColumns * panelButtonWidth + (PanelColumns - 1) * panelSpacing, 0.f);
     panel.add(std::move(columns));
     panel.layout();
+    panel.setOpen(true);
+}
 
-    // Centred over its bar button, inside the window.
+void GUI::placePopUpPanel(Menu& panel, int barElement) {
+    // Centred over its bar button, inside the screen.
     const MenuImageButton* barButton = findButton(CategoryPanel, barElement);
     const sf::Vector2f size = panel.getSize();
     float x = 0.f;
     if (barButton != nullptr)
         x = bar.getAbsolutePosition(barButton).x - size.x / 2.f + barButton->getSize().x / 2.f;
     const float y = bar.getPosition().y - size.y - 2.f;
-    panel.setPosition(std::clamp(x, 0.f, WindowWidth), std::clamp(y, 0.f, WindowHeight));
-    panel.setOpen(true);
+    panel.setPosition(std::clamp(x, 0.f, screenSize.x), std::clamp(y, 0.f, screenSize.y));
 }
 
 MenuImageButton* GUI::findButton(int category, int element) const {

@@ -35,6 +35,10 @@ public:
 
     // Needs a window: the labels and buttons measure their texts.
     void init(Game* game, sf::Texture* texture);
+    // Puts every panel at its corner or edge of a screen of that size, in
+    // the interface's pixels; the open panel and the frames move along.
+    void placeOnScreen(sf::Vector2f size);
+    sf::Vector2f getScreenSize() const { return screenSize; }
 
     bool isOver(int x, int y) const;
     bool onMousePressed(int x, int y);
@@ -70,8 +74,8 @@ private:
     void buildBar();
     void buildBalancePanel();
     void buildMainMenuPanel();
-    void buildPopUpPanel(Menu& panel, const std::vector<std::pair<int, int>>& buttons,
-                         int barElement);
+    void buildPopUpPanel(Menu& panel, const std::vector<std::pair<int, int>>& buttons);
+    void placePopUpPanel(Menu& panel, int barElement);
     void prepareMenu(Menu& menu, float margin, float spacing);
     Menu* menuAt(int x, int y) const;
     MenuImageButton* imageButtonAt(int x, int y) const;
@@ -89,6 +93,7 @@ private:
     // The image button the last press landed on: a release acts only on the
     // button that was pressed. Not saved.
     MenuImageButton* pressedButton = nullptr;
+    sf::Vector2f screenSize{1280.f, 720.f};
 
     float mainMenuButtonWidth = 128.f;
     float mainMenuButtonHeight = 32.f;

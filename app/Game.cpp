@@ -5,10 +5,11 @@
 #include "params/Graphics.hpp"
 #include "params/Texts.hpp"
 #include "params/TileSize.hpp"
-#include "persist/SaveFolder.hpp"
+#include "paths/UserFolders.hpp"
 #include "ui/MenuBindings.hpp"
 
 #include <cmath>
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 
@@ -55,36 +56,35 @@ Game::~Game() {
 }
 
 bool Game::loadAssets() {
-    if (!font.loadFromFile(FontPath)) {
-        std::cout << "ERROR - FAILED LOADING FONT: " << FontPath << " " << std::endl;
+    const std::filesystem::path folder = UserFolders::AssetFolder();
+    assetFolder = folder.string();
+    const std::string fontPath = (folder / FontPath).string();
+    if (!font.loadFromFile(fontPath)) {
+        std::cout << "ERROR - FAILED LOADING FONT: " << fontPath << " " << std::endl;
         return false;
     }
-    return spriteAtlas.loadFromFile(AtlasPath);
+    return spriteAtlas.loadFromFile((folder / AtlasPath).string());
 }
 
 bool Game::init() {
-    window = std::make_unique<sf::RenderWindow>(sf::VideoMode(WindowWidth, WindowHeight, 32),
-                                                "Ostravel", sf::Style::Titlebar | sf::Style::Close);
-    window->setFramerateLimit(FrameRateLimit);
-
-    renderTexture = std::make_unique<sf::RenderTexture>();
-    renderTexture->create(WindowWidth, WindowHeight);
-
+    readSettings();
     const sf::FloatRect screen(0.f, 0.f, WindowWidth, WindowHeight);
     worldView.reset(screen);
     guiView.reset(screen);
+    renderTexture = std::make_unique<sf::RenderTexture>();
+    createWindow();
 
     showLoadingScreen();
     spriteAtlas.setSmooth(true);
 
     theGame = this;
-    GameParams::Texts::Init();
+    GameParams::Texts::Init(assetFolder);
     GameParams::SetTileSizeType(SIZE128PX);
     GameParams::Graphics::SetSpriteMap(SIZE128PX, &spriteAtlas);
-    GameParams::EnsureSaveFolder();
+    prepareSaveFolder();
 
     level = std::make_unique<Level>(this, &spriteAtlas, "");
-    mousePixel = {static_cast<int>(WindowWidth / 2), static_cast<int>(WindowHeight / 2)};
+    movePointerTo({static_cast<int>(windowSize.x / 2), static_cast<int>(windowSize.y / 2)});
     setZoom(zoomIndex);
     // Nothing has happened in a new game yet.
     markProgressSaved();
@@ -100,6 +100,9 @@ bool Game::init() {
     cursor.init(this, &spriteAtlas);
     bindMenuActions();
     buildDialogs();
+    buildSettingsMenu();
+    applySettings(settings);
+    fitViewsToWindow();
 
     tooltip.setPosition(0.f, 0.f);
     tooltip.setFont(font);
@@ -115,8 +118,10 @@ void Game::showLoadingScreen() {
     loading.setFillColor(sf::Color::White);
     loading.setOutlineThickness(0.f);
     const sf::FloatRect bounds = loading.getLocalBounds();
-    loading.setPosition(WindowWidth / 2.f - bounds.left - bounds.width / 2.f,
-                        WindowHeight / 2.f - bounds.top - bounds.height / 2.f);
+    const sf::Vector2f middle = getGuiSize() / 2.f;
+    loading.setPosition(std::round(middle.x - bounds.left - bounds.width / 2.f),
+                        std::round(middle.y - bounds.top - bounds.height / 2.f));
+    window->setView(guiView);
     window->draw(loading);
     window->display();
 }
@@ -153,7 +158,12 @@ bool Game::update() {
     sf::Event event;
     while (window->pollEvent(event))
         handleEvent(event);
+    if (windowModeChangePending) {
+        windowModeChangePending = false;
+        createWindow();
+    }
     scrollByKeyboard(elapsed);
+    scrollAtEdges(elapsed);
     updatePointer();
     const float gameMinutes = gameMinutesFor(elapsed);
     level->update(gameMinutes);
@@ -198,7 +208,15 @@ void Game::handleEvent(const sf::Event& event) {
     case sf::Event::TextEntered:
         onTextEntered(event.text.unicode);
         break;
+    case sf::Event::Resized:
+        onWindowResized({event.size.width, event.size.height});
+        break;
     case sf::Event::KeyPressed:
+        // Full screen is the window's business, whatever dialog is open.
+        if (event.key.code == sf::Keyboard::F11) {
+            changeSetting(&Settings::fullScreen, settings.fullScreen != 0 ? 0 : 1);
+            break;
+        }
         // Held keys are counted whoever takes the event: a key held while a
         // dialog closes goes on scrolling, one released in a dialog stops.
         heldKeys.press(event.key.code);
@@ -260,7 +278,8 @@ void Game::draw() {
             drawQuestionShade();
         window->draw(*menu);
     }
-    window->draw(fpsText);
+    if (settings.showFps != 0)
+        window->draw(fpsText);
     window->draw(tooltip);
     window->display();
 }

@@ -5,6 +5,7 @@
 #include "app/HeldKeys.hpp"
 #include "app/Tooltip.hpp"
 #include "economy/GameTime.hpp"
+#include "settings/Settings.hpp"
 #include "ui/Menu.hpp"
 #include "world/Level.hpp"
 
@@ -29,8 +30,14 @@
 // draw until the window is closed.
 class Game {
 public:
+    // The window's size at the first start.
     static constexpr unsigned WindowWidth = 1280;
     static constexpr unsigned WindowHeight = 720;
+    // The smallest interface every dialog and the HUD fit into: a smaller
+    // window is asked to grow, and a larger interface scale is held back
+    // until the window has room for it.
+    static constexpr unsigned MinimumWidth = 1024;
+    static constexpr unsigned MinimumHeight = 640;
     static constexpr unsigned FrameRateLimit = 60;
     // A slower frame (window dragged, debugger, disk) advances time by this much only.
     static constexpr sf::Int32 MaxFrameMilliseconds = 100;
@@ -63,6 +70,26 @@ public:
     // The pointer steps for a given window pixel: tile, cursor, drag, hover
     // and tooltip (updatePointer polls the pixel first).
     void movePointerTo(sf::Vector2i pixel);
+    // Scrolls while the pointer rests at the window's edge, when chosen.
+    void scrollAtEdges(sf::Time elapsed);
+
+    // The window (GameWindow.cpp): any size, full screen, the interface's scale.
+    void onWindowResized(sf::Vector2u size);
+    bool isFullScreen() const { return fullScreenShown; }
+    sf::Vector2u getWindowSize() const { return windowSize; }
+    // The interface's size in its own pixels: the window's over the scale.
+    sf::Vector2f getGuiSize() const { return guiView.getSize(); }
+    // The scale in use, which a small window may hold below the chosen one.
+    float getInterfaceScale() const { return interfaceScale; }
+    const sf::View& getGuiView() const { return guiView; }
+
+    // The player's settings (GameSettings.cpp), read at start.
+    const Settings& getSettings() const { return settings; }
+    // One setting's new value: in effect at once and written to the file.
+    void changeSetting(int Settings::*field, int value);
+    bool openSettingsMenu();
+    Menu& getSettingsMenu() { return settingsMenu; }
+    float getScrollSpeed() const { return scrollSpeed; }
 
     // Input routing: the top dialog, else the HUD, else the cursor's tool,
     // else the world.
@@ -171,6 +198,16 @@ private:
     void showLoadingScreen();
     void refreshTimeText();
     void refreshBalanceText();
+    // Opens the window in the mode the settings name.
+    void createWindow();
+    void fitViewsToWindow();
+    void fitWorldViewToWindow();
+    void readSettings();
+    void applySettings(const Settings& chosen);
+    // The player's save folder, with the saves of an older game copied in.
+    void prepareSaveFolder();
+    void bindSettingsActions();
+    void buildSettingsMenu();
     void bindMenuActions();
     void buildMainMenu();
     // The dialogs (GameDialogs.cpp), their refreshing (GameDialogOpen.cpp).
@@ -228,6 +265,9 @@ private:
     sf::Clock frameClock;
     GameTime gameTime;
     sf::Texture spriteAtlas;
+    // Where the font, the atlas and the name lists were found; empty for
+    // the working directory.
+    std::string assetFolder;
     sf::Font font;
     sf::Text timeText;
     std::unique_ptr<Level> level;
@@ -251,6 +291,17 @@ private:
     Menu staffMenu;
     Menu questionMenu;
     Menu statisticsMenu;
+    Menu settingsMenu;
+    Settings settings;
+    std::string settingsPath;
+    sf::Vector2u windowSize{WindowWidth, WindowHeight};
+    // The window's size before it went full screen.
+    sf::Vector2u windowedSize{WindowWidth, WindowHeight};
+    bool fullScreenShown = false;
+    // F11 or the dialog asked for the other mode; the window is made anew
+    // after the frame's events.
+    bool windowModeChangePending = false;
+    float interfaceScale = 1.f;
     // The statistics dialog shows the benches' day rather than the money. Not saved.
     bool benchStatisticsShown = false;
     // What the open question's confirming button does. Not saved.
@@ -269,7 +320,10 @@ private:
     static constexpr int ZoomLevelCount = 5;
     const float zoomLevels[ZoomLevelCount] = {0.125f, 0.25f, 0.5f, 1.f, 2.f};
     int zoomIndex = 3;
+    // The pointer in the interface's pixels (window pixels over the
+    // interface scale), where the HUD and the dialogs hear it.
     sf::Vector2i mousePixel{0, 0};
+    sf::Vector2i windowPixel{0, 0};
     sf::Vector2f mouseWorld{0.f, 0.f};
     bool leftButtonDown = false;
     bool middleButtonDown = false;

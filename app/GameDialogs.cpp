@@ -14,6 +14,7 @@
 #include "ui/MenuStockChart.hpp"
 #include "ui/MenuTextbox.hpp"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -119,7 +120,9 @@ void Game::buildSellMenu() {
 void Game::buildPriceMenu() {
     DialogLayout::Start(priceMenu, this, font, BuyPricesTitle, dialogWidthLarge);
     auto chart = std::make_unique<MenuStockChart>(font);
-    chart->setSize(PriceChartWidthFactor * dialogWidthSmall, PriceChartHeight);
+    // A window lower than the first one gives the chart less height.
+    const float missingHeight = std::max(0.f, WindowHeight - getGuiSize().y);
+    chart->setSize(PriceChartWidthFactor * dialogWidthSmall, PriceChartHeight - missingHeight);
     MenuStockChart* shown = priceMenu.add(std::move(chart));
     DialogLayout::AddButtonRow(priceMenu, ButtonTogglePrices, ButtonClosePrices, dialogWidthLarge);
     DialogLayout::Finish(priceMenu);

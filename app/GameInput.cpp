@@ -145,11 +145,11 @@ void Game::placeTooltip() {
     const float x = static_cast<float>(mousePixel.x);
     const float y = static_cast<float>(mousePixel.y);
     // Kept inside the window: flipped to the pointer's left or above it.
-    const float offsetX = x + tooltip.getWidth() >= WindowWidth ? -tooltip.getWidth() : 0.f;
-    const float offsetY =
-        y + tooltip.getHeight() + 30.f >= WindowHeight ? -tooltip.getHeight() : 30.f;
+    const sf::Vector2f screen = getGuiSize();
+    const float offsetX = x + tooltip.getWidth() >= screen.x ? -tooltip.getWidth() : 0.f;
+    const float offsetY = y + tooltip.getHeight() + 30.f >= screen.y ? -tooltip.getHeight() : 30.f;
     // A box taller or wider than the room left keeps to the window's edges.
-    const float left = std::max(0.f, std::min(x + offsetX, WindowWidth - tooltip.getWidth()));
-    const float top = std::max(0.f, std::min(y + offsetY, WindowHeight - tooltip.getHeight()));
+    const float left = std::max(0.f, std::min(x + offsetX, screen.x - tooltip.getWidth()));
+    const float top = std::max(0.f, std::min(y + offsetY, screen.y - tooltip.getHeight()));
     tooltip.setPosition(std::floor(left), std::floor(top));
 }

@@ -2,6 +2,8 @@
 
 #include "app/Game.hpp"
 
+#include "app/DialogLayout.hpp"
+
 #include "ui/MenuBindings.hpp"
 #include "ui/MenuButtonKind.hpp"
 #include "ui/MenuLabel.hpp"
@@ -9,6 +11,8 @@
 bool Game::openMenu(Menu& menu) {
     if (menu.isOpen())
         return false;
+    // The window may have changed its size since the dialog was built.
+    DialogLayout::Centre(menu);
     menu.setOpen(true);
     openMenus.push_back(&menu);
     pause();
@@ -72,6 +76,7 @@ void Game::bindMenuActions() {
     MenuBindings::BindTooltip([this](const std::string& text) { tooltip.setText(text); });
     bindDialogActions();
     bindStatisticsActions();
+    bindSettingsActions();
 }
 
 void Game::buildMainMenu() {
@@ -82,10 +87,9 @@ void Game::buildMainMenu() {
     mainMenu.addLabel(MenuLabel::AlignCentre, "Main Menu", dialogWidthSmall, 30.f);
     mainMenu.addButton(ButtonOpenSaveMenu);
     mainMenu.addButton(ButtonOpenLoadMenu);
+    mainMenu.addButton(ButtonOpenSettings);
     mainMenu.addButton(ButtonQuitGame);
     mainMenu.addButton(ButtonCloseMainMenu);
-    mainMenu.layout();
-    const sf::Vector2f size = mainMenu.getSize();
-    mainMenu.setPosition((WindowWidth - size.x) / 2.f, (WindowHeight - size.y) / 2.f);
+    DialogLayout::Finish(mainMenu);
     mainMenu.setOpen(false);
 }

@@ -82,7 +82,7 @@ bool Game::isQuestionSettling() const {
 }
 
 void Game::drawQuestionShade() {
-    sf::RectangleShape shade(sf::Vector2f(WindowWidth, WindowHeight));
+    sf::RectangleShape shade(getGuiSize());
     shade.setFillColor(ShadeColour);
     window->draw(shade);
 }

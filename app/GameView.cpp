@@ -18,18 +18,18 @@ void Game::setZoom(int index) {
     index = std::clamp(index, 0, ZoomLevelCount - 1);
     const sf::View remembered = window->getView();
     window->setView(worldView);
-    const sf::Vector2f before = window->mapPixelToCoords(mousePixel);
+    const sf::Vector2f before = window->mapPixelToCoords(windowPixel);
 
     const bool zoomingOut = zoomIndex < index;
     zoomIndex = index;
     const float zoom = zoomLevels[zoomIndex];
     const float s = static_cast<float>(atlasScale());
-    worldView.setSize(std::floor(zoom * WindowWidth * s), std::floor(zoom * WindowHeight * s));
+    fitWorldViewToWindow();
 
     // Zooming in keeps the world point under the pointer; zooming out keeps the centre.
     if (!zoomingOut) {
         window->setView(worldView);
-        const sf::Vector2f after = window->mapPixelToCoords(mousePixel);
+        const sf::Vector2f after = window->mapPixelToCoords(windowPixel);
         worldView.move(std::floor(before.x - after.x), std::floor(before.y - after.y));
     }
 
@@ -44,10 +44,16 @@ void Game::setZoom(int index) {
 
     renderToTexture = zoom * s < 1.f;
     window->setView(remembered);
+}
+
+void Game::fitWorldViewToWindow() {
+    // A bigger window shows more of the world at the same zoom.
+    const float scale = zoomLevels[zoomIndex] * static_cast<float>(atlasScale());
+    const sf::Vector2f size(std::floor(scale * windowSize.x), std::floor(scale * windowSize.y));
+    worldView.setSize(size);
     if (level) {
-        level->setZoom(zoom * s);
-        level->setViewSize(static_cast<int>(std::floor(zoom * s * WindowWidth)),
-                           static_cast<int>(std::floor(zoom * s * WindowHeight)));
+        level->setZoom(scale);
+        level->setViewSize(static_cast<int>(size.x), static_cast<int>(size.y));
     }
 }
 
@@ -79,7 +85,7 @@ void Game::scrollByKeyboard(sf::Time elapsed) {
 
 void Game::scrollView(float dx, float dy, sf::Time elapsed) {
     const float s = static_cast<float>(atlasScale());
-    const float m = worldView.getSize().x / WindowWidth;
+    const float m = worldView.getSize().x / static_cast<float>(windowSize.x);
     // Never slower than half the 1:1 speed, or the closest zooms would crawl.
     float f = -m;
     if (m < s / 2.f)
@@ -101,20 +107,22 @@ void Game::showCell(sf::Vector2i cell) {
 }
 
 void Game::updatePointer() {
-    if (window)
-        mousePixel = sf::Mouse::getPosition(*window);
-    movePointerTo(mousePixel);
+    movePointerTo(window ? sf::Mouse::getPosition(*window) : windowPixel);
 }
 
 void Game::movePointerTo(sf::Vector2i pixel) {
-    mousePixel = pixel;
+    windowPixel = pixel;
     if (window) {
-        mouseWorld = window->mapPixelToCoords(mousePixel, worldView);
+        mouseWorld = window->mapPixelToCoords(windowPixel, worldView);
+        const sf::Vector2f onInterface = window->mapPixelToCoords(windowPixel, guiView);
+        mousePixel = {static_cast<int>(std::floor(onInterface.x)),
+                      static_cast<int>(std::floor(onInterface.y))};
     } else {
-        // Without a window (tests) the view fills the 1280 x 720 frame.
+        // Without a window (tests) the view fills a frame of the window's size.
         const sf::Vector2f corner = worldView.getCenter() - worldView.getSize() / 2.f;
-        mouseWorld = {corner.x + mousePixel.x * worldView.getSize().x / WindowWidth,
-                      corner.y + mousePixel.y * worldView.getSize().y / WindowHeight};
+        mouseWorld = {corner.x + windowPixel.x * worldView.getSize().x / windowSize.x,
+                      corner.y + windowPixel.y * worldView.getSize().y / windowSize.y};
+        mousePixel = windowPixel;
     }
     const float tile = static_cast<float>(GameParams::GetTileSizeType());
     mouseTile = {static_cast<int>(std::floor((tile / 2.f + mouseWorld.x) / tile)),

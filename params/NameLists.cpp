@@ -44,7 +44,7 @@ std::string Draw(const std::vector<std::string>& names) {
 
 } // namespace
 
-void Init() {
+void Init(const std::string& assetFolder) {
     const struct {
         const char* path;
         std::vector<std::string>& names;
@@ -54,7 +54,8 @@ void Init() {
         {"data/nachnamen.txt", lastNames},
     };
     for (const auto& file : files) {
-        if (!ReadNameFile(file.path, file.names)) {
+        const std::string path = assetFolder.empty() ? file.path : assetFolder + "/" + file.path;
+        if (!ReadNameFile(path, file.names)) {
             return;
         }
     }

@@ -12,10 +12,10 @@ struct Recipe;
 // The German texts the game shows, and the lists of employee names.
 namespace GameParams::Texts {
 
-// Reads the three name files from the working directory. A missing file is
-// reported and ends the reading, leaving that list and the later ones as
-// they were.
-void Init();
+// Reads the three name files from data/ in the asset folder, by default the
+// working directory. A missing file is reported and ends the reading,
+// leaving that list and the later ones as they were.
+void Init(const std::string& assetFolder = "");
 
 // The lists Init() fills; the setters let tests and tools provide their own.
 const std::vector<std::string>& GetMaleFirstNames();

@@ -6,15 +6,31 @@
 
 namespace GameParams {
 
-const char* const SaveFolder = "save";
+namespace {
+
+std::string& CurrentSaveFolder() {
+    static std::string folder = "save";
+    return folder;
+}
+
+} // namespace
+
+const std::string& SaveFolder() {
+    return CurrentSaveFolder();
+}
+
+void SetSaveFolder(const std::string& folder) {
+    CurrentSaveFolder() = folder;
+}
 
 bool EnsureSaveFolder() {
+    const std::string& folder = SaveFolder();
     std::error_code error;
-    if (std::filesystem::is_directory(SaveFolder, error))
+    if (std::filesystem::is_directory(folder, error))
         return true;
-    std::filesystem::create_directories(SaveFolder, error);
-    if (error || !std::filesystem::is_directory(SaveFolder, error)) {
-        std::cout << "GameParams::EnsureSaveFolder() - Ordner " << SaveFolder
+    std::filesystem::create_directories(folder, error);
+    if (error || !std::filesystem::is_directory(folder, error)) {
+        std::cout << "GameParams::EnsureSaveFolder() - Ordner " << folder
                   << " konnte nicht angelegt werden." << std::endl;
         return false;
     }

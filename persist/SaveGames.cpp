@@ -22,7 +22,7 @@ bool EndsWith(const std::string& text, const std::string& suffix) {
 std::vector<std::string> ListSaveGames() {
     std::vector<std::string> names;
     std::error_code error;
-    std::filesystem::directory_iterator entry(SaveFolder, error);
+    std::filesystem::directory_iterator entry(SaveFolder(), error);
     if (error)
         return names;
     // The iterator never yields "." or ".."; a name the game would refuse to
@@ -64,7 +64,7 @@ std::string SaveNameProblem(const std::string& name) {
 }
 
 std::string SaveGamePath(const std::string& name) {
-    return std::string(SaveFolder) + "/" + name;
+    return SaveFolder() + "/" + name;
 }
 
 } // namespace GameParams

@@ -23,7 +23,7 @@ bool SaveGameExists(const std::string& name);
 // temporary files. The empty name is left to the caller (it does nothing).
 std::string SaveNameProblem(const std::string& name);
 
-// "save/" followed by the name.
+// The save folder, "/" and the name.
 std::string SaveGamePath(const std::string& name);
 
 } // namespace GameParams

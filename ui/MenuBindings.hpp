@@ -36,6 +36,8 @@ enum MenuAction : int {
     // The statistics dialog, and its switch between money and benches.
     ActionOpenStatisticsMenu,
     ActionToggleStatistics,
+    // The settings dialog, from the main menu.
+    ActionOpenSettingsMenu,
     ActionCount,
 };
 

@@ -10,6 +10,7 @@
 const sf::Color MenuButton::NormalColor(255, 255, 255);
 const sf::Color MenuButton::HoverColor(200, 200, 200);
 const sf::Color MenuButton::PressedColor(100, 100, 100);
+const sf::Color MenuButton::ChosenColor(150, 190, 235);
 
 namespace {
 
@@ -73,6 +74,18 @@ std::string MenuButton::getCaption() const {
     return std::string(utf8.begin(), utf8.end());
 }
 
+void MenuButton::setCaption(const std::string& text) {
+    caption.setString(sf::String::fromUtf8(text.begin(), text.end()));
+    fitToText();
+}
+
+void MenuButton::setChosen(bool isChosen) {
+    chosen = isChosen;
+    background.setOutlineThickness(chosen ? 2.f : 1.f);
+    if (!hovered && !pressed)
+        background.setFillColor(restingColor());
+}
+
 void MenuButton::setSize(float newWidth, float newHeight) {
     caption.move((newWidth - width) / 2.f, (newHeight - height) / 2.f);
     width = newWidth;
@@ -111,7 +124,7 @@ void MenuButton::onHoverEnter() {
 void MenuButton::onHoverLeave() {
     if (hoverDisabled)
         return;
-    background.setFillColor(NormalColor);
+    background.setFillColor(restingColor());
     hovered = false;
 }
 

@@ -26,6 +26,11 @@ public:
     void activate(Game* game);
     void fitToText();
     std::string getCaption() const;
+    // A caption of the dialog's own (UTF-8), the button fitted to it.
+    void setCaption(const std::string& text);
+    // One of a row of choices that shows which is in force.
+    void setChosen(bool isChosen);
+    bool isChosen() const { return chosen; }
 
     void onMousePressed(Game* game) override;
     void onMouseReleased(Game* game) override;
@@ -42,12 +47,17 @@ public:
     static const sf::Color NormalColor;
     static const sf::Color HoverColor;
     static const sf::Color PressedColor;
+    static const sf::Color ChosenColor;
 
 protected:
     void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
 
 private:
+    // The colour at rest: normal, or that of the chosen one of a row.
+    sf::Color restingColor() const { return chosen ? ChosenColor : NormalColor; }
+
     MenuCallback callback;
+    bool chosen = false;
     bool visible = true;
     int kind = 0;
     Game* game;

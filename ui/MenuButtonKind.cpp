@@ -19,7 +19,8 @@ const MenuButtonKindInfo ButtonKinds[ButtonKindCount] = {
     {"Überschreiben", ActionConfirmQuestion}, {"Entlassen", ActionConfirmQuestion},
     {"Abbrechen", ActionCloseTopMenu},        {"OK", ActionCloseTopMenu},
     {"Maschinen", ActionToggleStatistics},    {"Übersicht", ActionToggleStatistics},
-    {"Schließen", ActionCloseTopMenu},
+    {"Schließen", ActionCloseTopMenu},        {"Einstellungen", ActionOpenSettingsMenu},
+    {"Schließen", ActionCloseTopMenu},        {"", ActionNone},
 };
 
 const MenuButtonKindInfo UnknownKind = {"UNKNOWN BUTTON", ActionNone};

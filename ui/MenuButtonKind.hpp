@@ -41,7 +41,12 @@ enum MenuButtonKind : int {
     ButtonShowBenchStatistics = 30,
     ButtonShowMoneyStatistics = 31,
     ButtonCloseStatistics = 32,
-    ButtonKindCount = 33,
+    // The main menu's way to the settings, and the settings dialog's
+    // buttons: one per value a setting may take, captioned by the dialog.
+    ButtonOpenSettings = 33,
+    ButtonCloseSettings = 34,
+    ButtonSettingChoice = 35,
+    ButtonKindCount = 36,
 };
 
 struct MenuButtonKindInfo {

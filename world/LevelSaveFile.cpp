@@ -112,7 +112,7 @@ bool MapIsSound(const std::vector<T>& map, std::size_t cells, IsValid&& isValid)
 }
 
 bool StartsInSaveFolder(const std::string& path) {
-    const std::string folder = std::string(GameParams::SaveFolder) + "/";
+    const std::string folder = GameParams::SaveFolder() + "/";
     return path.compare(0, folder.size(), folder) == 0;
 }
 

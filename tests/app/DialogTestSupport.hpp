@@ -23,11 +23,18 @@ protected:
         scratch = pattern;
         for (const char* assets : {"fonts", "img", "data"})
             fs::create_directory_symlink(buildFolder / assets, scratch / assets);
+        // The game's save folder in its data folder is the scratch's save/.
+        fs::create_directories(scratch / "home" / "ostravel");
+        fs::create_directory(scratch / "save");
+        fs::create_directory_symlink(scratch / "save", scratch / "home" / "ostravel" / "save");
+        dataHome = std::getenv("XDG_DATA_HOME") != nullptr ? std::getenv("XDG_DATA_HOME") : "";
+        setenv("XDG_DATA_HOME", (scratch / "home").c_str(), 1);
         fs::current_path(scratch);
         GameFixture::SetUp();
     }
     void TearDown() override {
         GameFixture::TearDown();
+        setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
         std::filesystem::current_path(buildFolder);
         std::error_code ignored;
         std::filesystem::remove_all(scratch, ignored);
@@ -61,4 +68,5 @@ protected:
 
     std::filesystem::path buildFolder;
     std::filesystem::path scratch;
+    std::string dataHome;
 };

@@ -70,7 +70,11 @@ TEST(GameStart, ShowsFramesAndExitsCleanlyWhenTheWindowIsClosed) {
     ASSERT_TRUE(shot.loadFromFile(shotPath.string()));
     EXPECT_GT(litShare(shot), 0.001) << "the screen is blank";
 
-    EXPECT_TRUE(std::filesystem::is_directory(game.folder() / "save"));
+    // Saves go to the player's data folder, never beside the game.
+    const std::filesystem::path saves =
+        std::filesystem::path(std::getenv("XDG_DATA_HOME")) / "ostravel" / "save";
+    EXPECT_TRUE(std::filesystem::is_directory(saves));
+    EXPECT_FALSE(std::filesystem::exists(game.folder() / "save"));
 
     x.requestClose(window);
     sleepMilliseconds(800);

@@ -1,12 +1,15 @@
 #include "AtlasSections.hpp"
+#include "GameIcon.hpp"
 
 #include "params/Graphics.hpp"
 
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/System/Err.hpp>
 
+#include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <string>
 
 namespace {
 
@@ -28,15 +31,30 @@ bool WhitePixelIsWhite(const sf::Image& atlas) {
     return true;
 }
 
+// The icon for the desktop: atlasgen --icon SIZE FILE.
+int WriteIcon(const std::string& size, const char* path) {
+    const int pixels = std::atoi(size.c_str());
+    if (pixels < 16 || pixels > 1024 || !DrawGameIcon(pixels).saveToFile(path)) {
+        std::cout << "atlasgen - Symbol " << path << " konnte nicht geschrieben werden."
+                  << std::endl;
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cout << "atlasgen - Aufruf: atlasgen <ausgabe.png>" << std::endl;
-        return 1;
-    }
     // Failures are reported in one line of our own.
     sf::err().rdbuf(nullptr);
+    if (argc == 4 && std::string(argv[1]) == "--icon")
+        return WriteIcon(argv[2], argv[3]);
+    if (argc != 2) {
+        std::cout
+            << "atlasgen - Aufruf: atlasgen <ausgabe.png> | atlasgen --icon <groesse> <ausgabe.png>"
+            << std::endl;
+        return 1;
+    }
     sf::Image atlas;
     atlas.create(AtlasWidth, AtlasHeight, sf::Color::Transparent);
     try {

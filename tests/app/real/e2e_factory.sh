@@ -120,7 +120,7 @@ xs_click "${MAIN_QUIT[@]}"
 xs_expect_exit_status 0 30
 
 # --- The save file, read by the headless runner ---------------------------
-SAVE_FILE="$XS_WORK/game/save/$SAVE_NAME"
+SAVE_FILE="$XS_SAVES/$SAVE_NAME"
 [ -s "$SAVE_FILE" ] || xs_fail "no save file $SAVE_FILE"
 # Fails the test keeping the save file beside the screenshots.
 save_fail() {
@@ -130,7 +130,7 @@ save_fail() {
 }
 # Its messages go with the report, so a failure says what went wrong.
 run_sim() { (cd "$XS_WORK/game" && "$BUILD/ostravel-sim" --seed 1 "$@" 2>&1); }
-report=$(run_sim --load "save/$SAVE_NAME" - <<EOF
+report=$(run_sim --load "$SAVE_FILE" - <<EOF
 expect employees == 2
 expect rooms == 1
 expect rooms_enclosed == 1

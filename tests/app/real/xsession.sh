@@ -14,7 +14,8 @@
 # directory) and stops. Nothing here waits without a limit.
 #
 # Settings (environment): XS_DISPLAYS="71 72" tries those display numbers in
-# turn instead of letting Xvfb pick a free one; XS_STEP_SECONDS is the pause
+# turn instead of letting Xvfb pick a free one; XS_SCREEN="2560x1440" gives
+# Xvfb a screen of that size (default 1600x1200); XS_STEP_SECONDS is the pause
 # that lets the game see a pointer move before a button changes (default 0.3;
 # the game polls the pointer once per frame, after the frame's events).
 
@@ -57,7 +58,7 @@ xs_begin() {
         wait $sleeper && kill -TERM $$
     ) >/dev/null 2>&1 &
     XS_WATCHDOG_PID=$!
-    local screen=(-screen 0 1600x1200x24 -noreset -nolisten tcp)
+    local screen=(-screen 0 "${XS_SCREEN:-1600x1200}x24" -noreset -nolisten tcp)
     if [ -n "${XS_DISPLAYS:-}" ]; then
         local number
         for number in $XS_DISPLAYS; do
@@ -97,12 +98,15 @@ xs_wait_for() {
     done
 }
 
-# Copies the game and the asset folders it reads relative to its working
-# directory (fonts, img, data; save is made empty) and starts it there.
+# Copies the game and the asset folders it finds beside itself (fonts, img,
+# data) and starts it there. Its saves and settings go to folders of the
+# scratch folder, the saves to $XS_SAVES (made empty).
 xs_start_game() {
     local build=$1
     local game="$XS_WORK/game"
-    mkdir -p "$game/save"
+    export XDG_DATA_HOME="$XS_WORK/data" XDG_CONFIG_HOME="$XS_WORK/config"
+    XS_SAVES="$XDG_DATA_HOME/ostravel/save"
+    mkdir -p "$game" "$XS_SAVES"
     cp "$build/ostravel" "$game/" || xs_fail "no game binary in $build"
     local folder
     for folder in fonts img data; do

@@ -67,6 +67,8 @@ void Game::buildSettingsMenu() {
         for (const SettingChoice& choice : setting.choices) {
             auto button = std::make_unique<MenuButton>(row.get(), this, font, ButtonSettingChoice);
             button->setCaption(choice.caption);
+            // One height for every row, whatever letters the captions hold.
+            button->setSize(button->getSize().x, RowHeight);
             button->setChosen(settings.*setting.field == choice.value);
             int Settings::*const field = setting.field;
             const int value = choice.value;

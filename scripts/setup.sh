@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(g++ cmake make libsfml-dev fonts-liberation libgtest-dev libx11-dev
-          libgl1-mesa-dri xvfb xauth xdotool imagemagick clang libclang-rt-14-dev)
+          libgl1-mesa-dri xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
+          appstream desktop-file-utils)
 
 missing=()
 for package in "${packages[@]}"; do

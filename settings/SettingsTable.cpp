@@ -29,10 +29,7 @@ const std::vector<SettingDescription>& SettingsTable() {
          "Scrollen am Bildrand",
          &Settings::edgeScrolling,
          {{1, "on", "An"}, {0, "off", "Aus"}}},
-        {"show_fps",
-         "Bilder pro Sekunde zeigen",
-         &Settings::showFps,
-         {{1, "on", "An"}, {0, "off", "Aus"}}},
+        {"show_fps", "Bildrate anzeigen", &Settings::showFps, {{1, "on", "An"}, {0, "off", "Aus"}}},
     };
     return table;
 }

@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr float WindowWidth = 1280.f;
 // Like the balance above it, the list hangs over the window's right edge,
 // which hides its rounded corners there.
 constexpr float EdgeOverhang = 10.f;
@@ -26,10 +25,6 @@ constexpr unsigned TextSize = 14;
 constexpr unsigned CountSize = 13;
 const sf::Color BadgeRed(200, 40, 40);
 const sf::Color RowLine(220, 220, 220);
-
-float Left() {
-    return WindowWidth - AlertList::Width + EdgeOverhang;
-}
 
 sf::Text MakeText(const sf::Font& font, const std::string& utf8, unsigned size, sf::Color color) {
     sf::Text text(sf::String::fromUtf8(utf8.begin(), utf8.end()), font, size);
@@ -60,12 +55,23 @@ void PlaceInk(sf::Text& text, float x, float middle) {
 
 } // namespace
 
-void AlertList::init(const sf::Font* newFont, const sf::Texture* newAtlas, float newTop,
-                     float newMessagesBottom) {
+void AlertList::init(const sf::Font* newFont, const sf::Texture* newAtlas) {
     font = newFont;
     atlas = newAtlas;
+}
+
+void AlertList::place(float newRight, float newTop, float newMessagesBottom) {
+    if (newRight == right && newTop == top && newMessagesBottom == messagesBottom)
+        return;
+    right = newRight;
     top = newTop;
     messagesBottom = newMessagesBottom;
+    // The rows' shapes were made for the old place.
+    laidOutRevision = ~0u;
+}
+
+float AlertList::left() const {
+    return right - Width + EdgeOverhang;
 }
 
 void AlertList::update(Level& level, float gameMinutes, float realSeconds) {
@@ -76,7 +82,7 @@ void AlertList::update(Level& level, float gameMinutes, float realSeconds) {
 }
 
 sf::FloatRect AlertList::rowBounds(std::size_t row) const {
-    return {Left(), top + Padding + static_cast<float>(row) * RowHeight, Width - EdgeOverhang,
+    return {left(), top + Padding + static_cast<float>(row) * RowHeight, Width - EdgeOverhang,
             RowHeight};
 }
 
@@ -93,7 +99,7 @@ bool AlertList::isOver(int x, int y) const {
     if (rows == 0)
         return false;
     // The panel's padding belongs to it too: a click there is no click on the world.
-    const sf::FloatRect panel(Left(), top, Width, 2.f * Padding + rows * RowHeight);
+    const sf::FloatRect panel(left(), top, Width, 2.f * Padding + rows * RowHeight);
     return panel.contains(static_cast<float>(x), static_cast<float>(y));
 }
 
@@ -154,7 +160,7 @@ void AlertList::layOutRows() const {
     panel.setCornersRadius(10.f);
     panel.setCornerPointCount(10);
     panel.setSize({Width, 2.f * Padding + static_cast<float>(alerts.size()) * RowHeight});
-    panel.setPosition(Left(), top);
+    panel.setPosition(left(), top);
     panel.setFillColor(sf::Color::White);
     panel.setOutlineColor(sf::Color::Black);
     panel.setOutlineThickness(1.f);
@@ -220,7 +226,7 @@ void AlertList::drawMessages(sf::RenderTarget& target, sf::RenderStates states) 
         box.setFillColor(sf::Color(255, 255, 236, alpha));
         box.setOutlineColor(sf::Color(0, 0, 0, alpha));
         box.setOutlineThickness(1.f);
-        const float left = std::round(WindowWidth - Padding - width);
+        const float left = std::round(right - Padding - width);
         const float boxTop = std::round(bottom - MessageHeight + 2.f);
         box.setPosition(left, boxTop);
         target.draw(box, states);

@@ -32,8 +32,10 @@ public:
     static constexpr float RowHeight = 28.f;
     static constexpr float MessageHeight = 26.f;
 
-    // The top of the list and the bottom of the message stack, in window pixels.
-    void init(const sf::Font* font, const sf::Texture* atlas, float top, float messagesBottom);
+    void init(const sf::Font* font, const sf::Texture* atlas);
+    // The screen's right edge, the top of the list and the bottom of the
+    // message stack, in interface pixels; again whenever the window changes.
+    void place(float right, float top, float messagesBottom);
     // One frame: takes the level's new events, ages the messages and
     // refreshes the alerts when due.
     void update(Level& level, float gameMinutes, float realSeconds);
@@ -73,6 +75,9 @@ private:
 
     const sf::Font* font = nullptr;
     const sf::Texture* atlas = nullptr;
+    float left() const;
+
+    float right = 1280.f;
     float top = 0.f;
     float messagesBottom = 0.f;
     AlertBoard board;

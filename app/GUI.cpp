@@ -67,8 +67,7 @@ void GUI::init(Game* newGame, sf::Texture* newTexture) {
     buildPopUpPanel(staffPanel, StaffButtons);
     buildPopUpPanel(tradePanel, TradeButtons);
     shownMenus = {&bar, &balancePanel, &mainMenuPanel};
-    alertList.init(font, texture, balancePanel.getPosition().y + balancePanel.getSize().y + 6.f,
-                   mainMenuPanel.getPosition().y - 10.f);
+    alertList.init(font, texture);
     panels = {&tilesPanel, &zonesPanel, &furnishingPanel, &staffPanel, &tradePanel};
     openPanel = nullptr;
     placeOnScreen(screenSize);
@@ -85,6 +84,8 @@ void GUI::placeOnScreen(sf::Vector2f size) {
                               size.y - mainMenuPanel.getSize().y + EdgeOverhang);
     for (std::size_t i = 0; i < panels.size(); ++i)
         placePopUpPanel(*panels[i], PanelBarElements[i]);
+    alertList.place(size.x, balancePanel.getPosition().y + balancePanel.getSize().y + 6.f,
+                    mainMenuPanel.getPosition().y - 10.f);
     // The frames stay on the buttons they mark.
     if (highlights.size() > ToolHighlight) {
         highlights[PanelHighlight].move(bar.getPosition() - barBefore);

@@ -148,6 +148,10 @@ TEST_F(WindowSettingsTest, AtAnySizeTheHudKeepsToItsEdgesItsButtonsWorkAndDialog
             EXPECT_FLOAT_EQ(bottomRight(gui.getBalancePanel()).x, screen.x + 10.f);
             EXPECT_FLOAT_EQ(gui.getBalancePanel().getPosition().y, -10.f);
             EXPECT_EQ(bottomRight(gui.getMainMenuPanel()), screen + sf::Vector2f(10.f, 10.f));
+            // The alert list hangs under the balance, against the right edge.
+            const sf::FloatRect firstAlert = gui.getAlertList().rowBounds(0);
+            EXPECT_FLOAT_EQ(firstAlert.left + firstAlert.width, screen.x);
+            EXPECT_GT(firstAlert.top, bottomRight(gui.getBalancePanel()).y);
 
             clickOnInterface(hudButton(CategoryPanel, GuiTilesPanel));
             EXPECT_EQ(gui.getOpenPanel(), gui.getPanels()[0]);

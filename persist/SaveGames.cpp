@@ -2,19 +2,30 @@
 
 #include "persist/SaveFolder.hpp"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <filesystem>
+#include <iostream>
 #include <system_error>
 
 namespace GameParams {
 
 namespace {
 
-// The suffix of the partial file a save is written to first.
+// The suffix of the partial file a save is written to first, and of the
+// picture beside it.
 const std::string PartialSuffix = ".tmp";
+const std::string PictureSuffix = ".png";
 
 bool EndsWith(const std::string& text, const std::string& suffix) {
     return text.size() >= suffix.size() &&
            text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+long long FileTime(const std::string& path) {
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 ? static_cast<long long>(status.st_mtime) : 0;
 }
 
 } // namespace
@@ -37,6 +48,23 @@ std::vector<std::string> ListSaveGames() {
     return names;
 }
 
+std::vector<SaveGameListing> ListSaveGamesNewestFirst() {
+    std::vector<SaveGameListing> listings;
+    for (std::string& name : ListSaveGames()) {
+        SaveGameListing listing;
+        const std::string path = SaveGamePath(name);
+        listing.summary = ReadSaveHeaderOf(path);
+        listing.savedAt = listing.summary.savedAt ? *listing.summary.savedAt : FileTime(path);
+        listing.name = std::move(name);
+        listings.push_back(std::move(listing));
+    }
+    std::sort(listings.begin(), listings.end(),
+              [](const SaveGameListing& a, const SaveGameListing& b) {
+                  return a.savedAt != b.savedAt ? a.savedAt > b.savedAt : a.name < b.name;
+              });
+    return listings;
+}
+
 bool SaveGameExists(const std::string& name) {
     std::error_code error;
     return !name.empty() && std::filesystem::exists(SaveGamePath(name), error);
@@ -54,17 +82,55 @@ std::string SaveNameProblem(const std::string& name) {
     for (const char c : name) {
         const unsigned char byte = static_cast<unsigned char>(c);
         if (byte < 32 || byte == 127)
-            return "Der Name enthaelt Steuerzeichen.";
+            return "Steuerzeichen sind im Namen nicht erlaubt.";
     }
-    // A save under such a name would be overwritten by the partial file of
-    // the save without the suffix.
-    if (EndsWith(name, PartialSuffix))
-        return "Der Name darf nicht auf " + PartialSuffix + " enden.";
+    // A save under such a name would be overwritten by the partial file or
+    // the picture of the save without the suffix.
+    for (const std::string& suffix : {PartialSuffix, PictureSuffix})
+        if (EndsWith(name, suffix))
+            return "Der Name darf nicht auf " + suffix + " enden.";
     return "";
+}
+
+bool IsTypedSaveNameCharacter(unsigned codepoint) {
+    const bool asciiLetter =
+        (codepoint >= 'A' && codepoint <= 'Z') || (codepoint >= 'a' && codepoint <= 'z');
+    const bool digit = codepoint >= '0' && codepoint <= '9';
+    // Latin-1's letters: À to ÿ without the signs × and ÷.
+    const bool accentedLetter =
+        codepoint >= 0xC0 && codepoint <= 0xFF && codepoint != 0xD7 && codepoint != 0xF7;
+    return asciiLetter || digit || accentedLetter || codepoint == ' ';
 }
 
 std::string SaveGamePath(const std::string& name) {
     return SaveFolder() + "/" + name;
+}
+
+std::string SavePicturePath(const std::string& name) {
+    return PicturePathBeside(SaveGamePath(name));
+}
+
+std::string PicturePathBeside(const std::string& savePath) {
+    return savePath + PictureSuffix;
+}
+
+bool DeleteSaveGame(const std::string& name) {
+    const std::string problem = SaveNameProblem(name);
+    std::error_code error;
+    if (name.empty() || !problem.empty() ||
+        !std::filesystem::is_regular_file(SaveGamePath(name), error)) {
+        std::cout << "GameParams::DeleteSaveGame() - Kein Spielstand: " << name << std::endl;
+        return false;
+    }
+    if (!std::filesystem::remove(SaveGamePath(name), error) || error) {
+        std::cout << "GameParams::DeleteSaveGame() - Datei: " << SaveGamePath(name)
+                  << " konnte nicht geloescht werden." << std::endl;
+        return false;
+    }
+    // A picture without its save would only be shown for a later save of
+    // the same name.
+    std::filesystem::remove(SavePicturePath(name), error);
+    return true;
 }
 
 } // namespace GameParams

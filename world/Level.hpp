@@ -8,6 +8,7 @@
 #include "economy/StockMarket.hpp"
 #include "params/BuildRefusal.hpp"
 #include "params/Enums.hpp"
+#include "persist/SaveHeader.hpp"
 #include "stats/FactoryStatistics.hpp"
 #include "world/CellBatch.hpp"
 #include "world/LevelEvents.hpp"
@@ -86,8 +87,11 @@ public:
     bool loadKeepingCurrent(const std::string& path);
     // The file's content without locale switching or file handling.
     bool writeTo(std::ostream& out) const;
-    // The file's content as save() writes it; empty when it cannot be written.
+    // The level's content as save() writes it after the header line; empty
+    // when it cannot be written.
     std::string fileText() const;
+    // The facts of the header line save() writes now.
+    GameParams::SaveSummary saveSummary() const;
     bool readFrom(std::istream& in);
     void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
 

@@ -10,12 +10,14 @@
 #include "persist/Codecs.hpp"
 #include "params/ItemTypes.hpp"
 #include "persist/SaveFolder.hpp"
+#include "persist/SaveGames.hpp"
 #include "world/MetaZone.hpp"
 #include "world/Zone.hpp"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <iostream>
 #include <locale>
@@ -118,6 +120,16 @@ bool StartsInSaveFolder(const std::string& path) {
 
 } // namespace
 
+GameParams::SaveSummary Level::saveSummary() const {
+    GameParams::SaveSummary summary;
+    const GameTime* clock = writableClock();
+    summary.gameMinutes = clock != nullptr ? static_cast<long long>(clock->getTotal()) : 0;
+    summary.balance = bankAccount.getBalance();
+    summary.employees = static_cast<unsigned>(employees.size());
+    summary.savedAt = static_cast<long long>(std::time(nullptr));
+    return summary;
+}
+
 GameTime* Level::writableClock() const {
     return game == nullptr ? attachedClock : &game->getGameTime();
 }
@@ -136,7 +148,7 @@ bool Level::save(const std::string& path) const {
         return false;
     }
     file.imbue(std::locale::classic());
-    bool written = writeTo(file);
+    bool written = GameParams::WriteSaveHeader(file, saveSummary()) && writeTo(file);
     file.flush();
     written = written && file.good();
     file.close();
@@ -150,6 +162,9 @@ bool Level::save(const std::string& path) const {
         Report("save", "Datei: " + path + " konnte nicht geschrieben werden.");
         return false;
     }
+    // The picture of the game saved there before shows another game now; the
+    // game writes a new one when it saves.
+    std::remove(GameParams::PicturePathBeside(path).c_str());
     return true;
 }
 
@@ -217,6 +232,8 @@ bool Level::load(const std::string& path) {
     file.imbue(std::locale::classic());
     bool loaded = false;
     if (opened) {
+        // Only the save list needs the header's facts.
+        GameParams::ReadSaveHeader(file);
         loaded = readFrom(file);
     } else {
         clear();

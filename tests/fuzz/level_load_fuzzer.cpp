@@ -2,6 +2,7 @@
 // so whatever it holds must fail cleanly or load, never crash or hang.
 #include "params/Texts.hpp"
 #include "params/TileSize.hpp"
+#include "persist/SaveHeader.hpp"
 #include "world/Level.hpp"
 
 #include <cstddef>
@@ -30,6 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Level& level = FuzzedLevel();
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     in.imbue(std::locale::classic());
+    // As a load reads a file: the header line first, when there is one.
+    GameParams::ReadSaveHeader(in);
     if (level.readFrom(in)) {
         // What loaded must also be written again.
         std::ostringstream out;

@@ -232,7 +232,9 @@ TEST(LevelSaveFileFailure, FilesUseTheClassicLocaleAndTheGameKeepsItsOwn) {
     const std::locale previousCout = std::cout.imbue(german);
     TestGame game;
     EXPECT_TRUE(game.level->save("savefile_locale"));
-    EXPECT_EQ(0u, ReadFile("savefile_locale").rfind("LEVEL 0.1 80 60 ", 0));
+    EXPECT_EQ(0u, SaveFileTest::LevelContent("savefile_locale").rfind("LEVEL 0.1 80 60 ", 0));
+    EXPECT_NE(ReadFile("savefile_locale").find(" balance 20000.00 employees 0 "),
+              std::string::npos);
     EXPECT_TRUE(game.load("savefile_locale"));
     {
         CoutCapture capture;
@@ -268,7 +270,7 @@ TEST(LevelSaveFileFailure, LoadKeepingCurrentTakesAGoodFile) {
     TestGame source;
     SaveFileTest::BuildBusyFactory(*source.level);
     ASSERT_TRUE(source.level->save("savefile_good"));
-    const std::string expected = ReadFile("savefile_good");
+    const std::string expected = SaveFileTest::LevelContent("savefile_good");
     source.level.reset();
     TestGame game;
     EXPECT_TRUE(game.level->loadKeepingCurrent("savefile_good"));

@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <string>
 
-using SaveFileTest::ReadFile;
 using SaveFileTest::TestGame;
 
 namespace {
@@ -33,8 +32,8 @@ void ExpectStableRoundTrip(TestGame& original, const std::string& name) {
         ASSERT_TRUE(reloaded.load(first));
         ASSERT_TRUE(reloaded.level->save(second));
     }
-    EXPECT_EQ(ReadFile(first), ReadFile(second));
-    EXPECT_EQ(ReadFile(first).find('\n'), std::string::npos);
+    EXPECT_EQ(SaveFileTest::LevelContent(first), SaveFileTest::LevelContent(second));
+    EXPECT_EQ(SaveFileTest::LevelContent(first).find('\n'), std::string::npos);
     original.level = std::make_unique<Level>(nullptr, nullptr, first);
     original.level->attachClock(&original.clock);
     std::remove(first.c_str());

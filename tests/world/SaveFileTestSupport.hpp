@@ -25,6 +25,15 @@ inline std::string ReadFile(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// The level's part of a save file: everything after the header line, whose
+// time of saving differs from save to save.
+inline std::string LevelContent(const std::string& path) {
+    const std::string file = ReadFile(path);
+    const std::size_t lineEnd = file.find('\n');
+    const bool hasHeader = file.rfind("OSTRAVEL-SPIELSTAND ", 0) == 0;
+    return hasHeader && lineEnd != std::string::npos ? file.substr(lineEnd + 1) : file;
+}
+
 inline void WriteFile(const std::string& path, const std::string& content) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << content;

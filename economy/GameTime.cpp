@@ -123,6 +123,13 @@ std::string GameTime::dayText(unsigned daysSinceStart) {
     return twoDigits(day) + ". " + GameParams::GetSeasonNames()[season];
 }
 
+std::string GameTime::dateText(long long minutes) {
+    const long long days = std::max(0LL, minutes) / MinutesPerWorkingDay;
+    const long long daysPerYear = DaysPerSeason * static_cast<long long>(seasonsPerYear());
+    return dayText(static_cast<unsigned>(days % daysPerYear)) + ", Jahr " +
+           std::to_string(1 + days / daysPerYear);
+}
+
 std::string GameTime::getInfoText() const {
     return timeText(total) + "\n" + "Geschwindigkeit: " + std::to_string(speedLevel) + "x";
 }

@@ -52,6 +52,8 @@ public:
     static std::string timeText(float minutes);
     // "dd. <season>" for a day counted as getDaysSinceStart counts.
     static std::string dayText(unsigned daysSinceStart);
+    // "dd. <season>, Jahr y" for game minutes since the start.
+    static std::string dateText(long long minutes);
     // The date line and the speed line for the HUD.
     std::string getInfoText() const;
 

@@ -4,6 +4,7 @@
 #include "ui/MenuButton.hpp"
 #include "ui/MenuListboxEmployeePrioritySelectorEntry.hpp"
 #include "ui/MenuListboxEntry.hpp"
+#include "ui/MenuListboxCellsEntry.hpp"
 #include "ui/MenuListboxColumnsEntry.hpp"
 #include "ui/MenuListboxImageEntry.hpp"
 #include "ui/MenuListboxItemAmountSelectorEntry.hpp"
@@ -49,6 +50,12 @@ MenuListboxImageEntry* MenuListbox::addImageEntry(ItemType item) {
 MenuListboxColumnsEntry* MenuListbox::addColumnsEntry(ItemType item) {
     auto entry = std::make_unique<MenuListboxColumnsEntry>(this, font, item);
     entry->setTooltipEnabled(tooltipsEnabled);
+    return append(std::move(entry));
+}
+
+MenuListboxCellsEntry* MenuListbox::addCellsEntry(const std::string& text) {
+    auto entry = std::make_unique<MenuListboxCellsEntry>(this, font);
+    entry->setText(text);
     return append(std::move(entry));
 }
 
@@ -112,6 +119,8 @@ void MenuListbox::select(MenuListboxEntry* selected) {
     selected->onFocusGained();
     if (linkedText != nullptr)
         linkedText->setText(selected->getText());
+    if (selectionListener)
+        selectionListener(selected);
 }
 
 int MenuListbox::getElementCount() const {

@@ -7,6 +7,7 @@
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RectangleShape.hpp>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@ class MenuButton;
 class MenuListboxEntry;
 class MenuListboxImageEntry;
 class MenuListboxColumnsEntry;
+class MenuListboxCellsEntry;
 class MenuListboxItemAmountSelectorEntry;
 class MenuListboxEmployeePrioritySelectorEntry;
 class MenuScrollbar;
@@ -35,6 +37,8 @@ public:
     MenuListboxEntry* addEntry(const std::string& text);
     MenuListboxImageEntry* addImageEntry(ItemType item);
     MenuListboxColumnsEntry* addColumnsEntry(ItemType item);
+    // A line of texts in columns whose own text is the given one.
+    MenuListboxCellsEntry* addCellsEntry(const std::string& text);
     MenuListboxItemAmountSelectorEntry* addItemAmountSelectorEntry(ItemType item, unsigned maximum,
                                                                    float price);
     MenuListboxEmployeePrioritySelectorEntry*
@@ -47,6 +51,10 @@ public:
     // Both belong to the same dialog as the list; the dialog clears them all at once.
     void setLinkedText(MenuElementHandlerText* text) { linkedText = text; }
     void setLinkedButton(MenuButton* button) { linkedButton = button; }
+    // Told of every selection the list makes, after the linked text box.
+    void setSelectionListener(std::function<void(MenuListboxEntry*)> listener) {
+        selectionListener = std::move(listener);
+    }
 
     // Entries in display order.
     std::vector<MenuElement*> getEntries() const;
@@ -100,6 +108,7 @@ private:
     float height = 0.f;
     MenuElementHandlerText* linkedText = nullptr;
     MenuButton* linkedButton = nullptr;
+    std::function<void(MenuListboxEntry*)> selectionListener;
     // The entry the list selected last; only compared, never followed.
     const MenuListboxEntry* selection = nullptr;
     sf::Font font;

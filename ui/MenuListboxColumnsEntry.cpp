@@ -16,21 +16,12 @@ void MenuListboxColumnsEntry::setCells(const MenuTextColumns& newColumns,
                                        const std::vector<std::string>& texts,
                                        const std::vector<sf::Color>& colours) {
     columns = newColumns;
-    cells.clear();
-    for (std::size_t k = 0; k < texts.size(); ++k) {
-        sf::Text cell(sf::String::fromUtf8(texts[k].begin(), texts[k].end()), getFont(),
-                      CellCharacterSize);
-        cell.setFillColor(k < colours.size() ? colours[k] : sf::Color::Black);
-        cells.push_back(cell);
-    }
+    cells = TextColumns::MakeCells(getFont(), CellCharacterSize, texts, colours);
     placeCells();
 }
 
 std::string MenuListboxColumnsEntry::getCellText(std::size_t index) const {
-    if (index >= cells.size())
-        return "";
-    const auto utf8 = cells[index].getString().toUtf8();
-    return std::string(utf8.begin(), utf8.end());
+    return TextColumns::CellText(cells, index);
 }
 
 void MenuListboxColumnsEntry::setSize(float newWidth, float newHeight) {

@@ -1,6 +1,7 @@
 // Scrolling, layout and clipped drawing of MenuListbox.
 #include "ui/MenuListbox.hpp"
 
+#include "ui/ClipView.hpp"
 #include "ui/MenuScrollbar.hpp"
 
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -94,21 +95,9 @@ void MenuListbox::draw(sf::RenderTarget& target, sf::RenderStates states) const 
     // Entries scrolled out of the box are cut off at its edges: a view that
     // shows exactly the list's rectangle, on the same spot of the target.
     const sf::View previous = target.getView();
-    const sf::Vector2f topLeft = states.transform.transformPoint(0.f, 0.f);
-    const sf::Vector2f bottomRight = states.transform.transformPoint(width, height);
-    const sf::Vector2i pixelTopLeft = target.mapCoordsToPixel(topLeft, previous);
-    const sf::Vector2i pixelBottomRight = target.mapCoordsToPixel(bottomRight, previous);
-    const sf::Vector2f targetSize(static_cast<float>(target.getSize().x),
-                                  static_cast<float>(target.getSize().y));
-    if (targetSize.x <= 0.f || targetSize.y <= 0.f || width <= 0.f || height <= 0.f)
+    sf::View clip;
+    if (!ClipView::Make(target, states.transform, sf::Vector2f(width, height), clip))
         return;
-    sf::View clip(
-        sf::FloatRect(topLeft.x, topLeft.y, bottomRight.x - topLeft.x, bottomRight.y - topLeft.y));
-    clip.setViewport(
-        sf::FloatRect(static_cast<float>(pixelTopLeft.x) / targetSize.x,
-                      static_cast<float>(pixelTopLeft.y) / targetSize.y,
-                      static_cast<float>(pixelBottomRight.x - pixelTopLeft.x) / targetSize.x,
-                      static_cast<float>(pixelBottomRight.y - pixelTopLeft.y) / targetSize.y));
     target.setView(clip);
     for (const auto& entry : entries)
         target.draw(*entry, states);

@@ -1,5 +1,6 @@
 #include "ui/MenuTextbox.hpp"
 
+#include "ui/ClipView.hpp"
 #include "ui/TextMeasure.hpp"
 
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -61,8 +62,7 @@ void MenuTextbox::setSize(float newWidth, float newHeight) {
 }
 
 void MenuTextbox::setText(const std::string& newText) {
-    sf::String characters = sf::String::fromUtf8(newText.begin(), newText.end());
-    cutToWidth(characters);
+    const sf::String characters = sf::String::fromUtf8(newText.begin(), newText.end());
     storeContent(characters);
     if (caretIndex > characters.getSize())
         caretIndex = static_cast<unsigned>(characters.getSize());
@@ -70,16 +70,20 @@ void MenuTextbox::setText(const std::string& newText) {
     placeTextAndCaret();
 }
 
-void MenuTextbox::cutToWidth(sf::String& characters) {
-    // An unsized box would lose everything; it is cut when it gets its size.
+bool MenuTextbox::fitsWidth(const sf::String& characters) {
+    // An unsized box has no width to keep to yet.
     if (width <= 0.f)
-        return;
-    const float room = width - 2.f * paddingX;
+        return true;
+    const sf::String shown = shownText.getString();
     shownText.setString(characters);
-    while (!characters.isEmpty() && TextMeasure::Bounds(shownText).width > room) {
-        characters.erase(characters.getSize() - 1);
-        shownText.setString(characters);
-    }
+    const bool fits = TextMeasure::Bounds(shownText).width <= width - 2.f * paddingX;
+    shownText.setString(shown);
+    return fits;
+}
+
+void MenuTextbox::refuse(Refusal refusal) {
+    if (onRefused)
+        onRefused(refusal);
 }
 
 void MenuTextbox::placeTextAndCaret() {
@@ -95,13 +99,22 @@ void MenuTextbox::placeTextAndCaret() {
 bool MenuTextbox::onTextEntered(unsigned codepoint) {
     if (!focused)
         return false;
-    if (isAccepted(codepoint)) {
-        sf::String characters = content();
-        characters.insert(caretIndex, sf::String(static_cast<sf::Uint32>(codepoint)));
-        ++caretIndex;
-        storeContent(characters);
-        setText(text);
+    // Backspace, Return and the like come as text too; their keys act.
+    if (codepoint < 32 || codepoint == 127)
+        return true;
+    if (accepts ? !accepts(codepoint) : !isAccepted(codepoint)) {
+        refuse(Refusal::CharacterNotAllowed);
+        return true;
     }
+    sf::String characters = content();
+    characters.insert(caretIndex, sf::String(static_cast<sf::Uint32>(codepoint)));
+    if ((maxCharacters != 0 && characters.getSize() > maxCharacters) || !fitsWidth(characters)) {
+        refuse(Refusal::Full);
+        return true;
+    }
+    ++caretIndex;
+    storeContent(characters);
+    setText(text);
     return true;
 }
 
@@ -155,7 +168,14 @@ void MenuTextbox::draw(sf::RenderTarget& target, sf::RenderStates states) const 
         return;
     states.transform *= getTransform();
     target.draw(background, states);
+    // A long name set from outside stays whole and is cut off at the edge.
+    const sf::View previous = target.getView();
+    sf::View clip;
+    if (!ClipView::Make(target, states.transform, getSize(), clip))
+        return;
+    target.setView(clip);
     target.draw(shownText, states);
     if (focused)
         target.draw(caret, states);
+    target.setView(previous);
 }

@@ -6,10 +6,15 @@
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/Text.hpp>
 
+#include <cstddef>
+#include <functional>
+
 // An editable single line with a caret. The content is UTF-8; the caret
-// counts characters. The content is cut so that it always fits the box,
-// which measures the text: with a loaded font that needs a window, with an
-// empty font nothing is ever cut.
+// counts characters. A typed character that is not accepted, or that would
+// make the line longer than allowed or wider than the box, is refused and
+// the refusal told to a listener; nothing is ever cut. Text set from outside
+// is kept whole and drawn cut off at the box's edge. Measuring needs a
+// window with a loaded font; with an empty font every width fits.
 class MenuTextbox : public virtual MenuElementHandlerFocus,
                     public virtual MenuElementHandlerText,
                     public virtual MenuElementHandlerKeyDown {
@@ -17,6 +22,15 @@ public:
     MenuTextbox(Game* game, const sf::Font& font);
     MenuTextbox(const MenuTextbox&) = delete;
     MenuTextbox& operator=(const MenuTextbox&) = delete;
+
+    enum class Refusal { CharacterNotAllowed, Full };
+    using CharacterFilter = std::function<bool(unsigned codepoint)>;
+    using RefusalListener = std::function<void(Refusal)>;
+    // Without a filter printable Latin-1 is accepted.
+    void setCharacterFilter(CharacterFilter filter) { accepts = std::move(filter); }
+    // 0 for no limit but the box's width.
+    void setMaxCharacters(std::size_t count) { maxCharacters = count; }
+    void setRefusalListener(RefusalListener listener) { onRefused = std::move(listener); }
 
     std::string getText() const override { return text; }
     void setText(const std::string& newText) override;
@@ -41,7 +55,8 @@ protected:
 private:
     sf::String content() const;
     void storeContent(const sf::String& characters);
-    void cutToWidth(sf::String& characters);
+    bool fitsWidth(const sf::String& characters);
+    void refuse(Refusal refusal);
     void placeTextAndCaret();
 
     bool visible = true;
@@ -60,4 +75,7 @@ private:
     float paddingY = 2.f;
     float caretGap = 0.f;
     unsigned caretIndex = 0;
+    CharacterFilter accepts;
+    std::size_t maxCharacters = 0;
+    RefusalListener onRefused;
 };

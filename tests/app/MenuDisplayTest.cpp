@@ -98,27 +98,29 @@ TEST_F(MenuDisplayTest, ButtonFitsItsCaptionWithPadding) {
     EXPECT_FLOAT_EQ(button.getSize().y, 12 + bounds.height);
 }
 
-TEST_F(MenuDisplayTest, FullTextboxDropsTheLastCharacterSoItNeverOverflows) {
+TEST_F(MenuDisplayTest, AFullTextboxRefusesMoreAndNeverCutsWhatItHolds) {
     MenuTextbox box(nullptr, font);
     box.setSize(60, 30);
     box.onFocusGained();
+    int refusedAsFull = 0;
+    box.setRefusalListener([&](MenuTextbox::Refusal refusal) {
+        refusedAsFull += refusal == MenuTextbox::Refusal::Full ? 1 : 0;
+    });
     for (char c : std::string("Spielstand"))
         box.onTextEntered(static_cast<unsigned char>(c));
     const std::string full = box.getText();
     ASSERT_LT(full.size(), 10u);
     ASSERT_GT(full.size(), 1u);
     EXPECT_EQ(full, std::string("Spielstand").substr(0, full.size()));
-    EXPECT_EQ(box.getCaretIndex(), full.size());
-    // Typed in the middle of a full box: the new letter stays, the end is
-    // cut, and the caret stays right after what was typed.
-    box.onKeyPressed(sf::Keyboard::Left);
+    EXPECT_EQ(refusedAsFull, static_cast<int>(10 - full.size()));
+    // Typed in the middle of a full box: refused, and the end stays.
     box.onKeyPressed(sf::Keyboard::Left);
     box.onTextEntered('X');
-    const std::string cut = box.getText();
-    EXPECT_LE(cut.size(), full.size());
-    EXPECT_EQ(cut.substr(0, full.size() - 2), full.substr(0, full.size() - 2));
-    ASSERT_GE(box.getCaretIndex(), 1u);
-    EXPECT_EQ(cut[box.getCaretIndex() - 1], 'X');
+    EXPECT_EQ(box.getText(), full);
+    EXPECT_EQ(box.getCaretIndex(), full.size() - 1);
+    // A longer text from outside is kept whole.
+    box.setText("Spielstand Nummer zwei");
+    EXPECT_EQ(box.getText(), "Spielstand Nummer zwei");
 }
 
 TEST_F(MenuDisplayTest, CaretFollowsTheTextAtTheBoxPadding) {

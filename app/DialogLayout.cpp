@@ -20,26 +20,35 @@ MenuLabel* Start(Menu& menu, Game* game, const sf::Font& font, const std::string
     return menu.addLabel(MenuLabel::AlignCentre, title, width, TitleHeight);
 }
 
-std::pair<MenuButton*, MenuButton*> AddButtonRow(Menu& menu, int leftKind, int rightKind,
-                                                 float width) {
+std::vector<MenuButton*> AddButtons(Menu& menu, const std::vector<int>& kinds, float width) {
     auto row = std::make_unique<MenuColumnContainer>();
-    row->setColumnCount(2);
-    // The buttons draw with the menu's font, which lives as long as they do.
-    auto left = std::make_unique<MenuButton>(row.get(), menu.getGame(), menu.getFont(), leftKind);
-    auto right = std::make_unique<MenuButton>(row.get(), menu.getGame(), menu.getFont(), rightKind);
-    MenuButton* leftButton = left.get();
-    MenuButton* rightButton = right.get();
+    row->setColumnCount(static_cast<int>(kinds.size()));
+    std::vector<std::unique_ptr<MenuButton>> made;
+    float height = 0.f;
+    for (const int kind : kinds) {
+        // The buttons draw with the menu's font, which lives as long as they do.
+        made.push_back(
+            std::make_unique<MenuButton>(row.get(), menu.getGame(), menu.getFont(), kind));
+        height = std::max(height, made.back()->getSize().y);
+    }
     // A button fits its caption's ink: "Übernehmen" beside "Abbrechen" would
     // stand taller by the dots on its U.
-    const float height = std::max(leftButton->getSize().y, rightButton->getSize().y);
-    leftButton->setSize(leftButton->getSize().x, height);
-    rightButton->setSize(rightButton->getSize().x, height);
-    row->addElement(0, std::move(left));
-    row->addElement(1, std::move(right));
+    std::vector<MenuButton*> buttons;
+    for (std::size_t column = 0; column < made.size(); ++column) {
+        made[column]->setSize(made[column]->getSize().x, height);
+        buttons.push_back(made[column].get());
+        row->addElement(static_cast<int>(column), std::move(made[column]));
+    }
     // Laid out once here so the menu knows the row's height.
     row->setSize(width, 0.f);
     menu.add(std::move(row));
-    return {leftButton, rightButton};
+    return buttons;
+}
+
+std::pair<MenuButton*, MenuButton*> AddButtonRow(Menu& menu, int leftKind, int rightKind,
+                                                 float width) {
+    const std::vector<MenuButton*> buttons = AddButtons(menu, {leftKind, rightKind}, width);
+    return {buttons[0], buttons[1]};
 }
 
 MenuButton* AddCentredButton(Menu& menu, int kind, float width) {

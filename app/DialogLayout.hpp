@@ -5,6 +5,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 class Game;
 class MenuButton;
@@ -19,6 +20,8 @@ constexpr float TitleHeight = 30.f;
 // Clears the dialog, gives it the game and its font, and adds the title.
 MenuLabel* Start(Menu& menu, Game* game, const sf::Font& font, const std::string& title,
                  float width);
+// Buttons side by side, each in a column of equal weight.
+std::vector<MenuButton*> AddButtons(Menu& menu, const std::vector<int>& kinds, float width);
 // Two buttons side by side, each in a column of equal weight.
 std::pair<MenuButton*, MenuButton*> AddButtonRow(Menu& menu, int leftKind, int rightKind,
                                                  float width);

@@ -86,11 +86,14 @@ bool Game::init() {
     level = std::make_unique<Level>(this, &spriteAtlas, "");
     movePointerTo({static_cast<int>(windowSize.x / 2), static_cast<int>(windowSize.y / 2)});
     setZoom(zoomIndex);
+    newGameViewCentre = worldView.getCenter();
     // Nothing has happened in a new game yet.
     markProgressSaved();
 
     styleOverlayText(timeText, font);
     refreshTimeText();
+    notice.setFont(font);
+    notice.placeAt(WindowWidth / 2.f, 8.f);
 
     fpsText.setPosition(0.f, debugTextNextY);
     styleOverlayText(fpsText, font);
@@ -170,8 +173,10 @@ bool Game::update() {
     gui.getAlertList().update(*level, gameMinutes, elapsed.asSeconds());
     settleProgressMark(gameMinutes);
 
-    if (gameTime.dayPassed())
+    if (gameTime.dayPassed()) {
         level->payWages();
+        autosaveAtDayStart();
+    }
     if (gameTime.hasChanged())
         refreshTimeText();
     refreshBalanceText();
@@ -245,6 +250,7 @@ void Game::handleEvent(const sf::Event& event) {
 }
 
 void Game::draw() {
+    writePendingSavePicture();
     window->clear(sf::Color::Black);
     window->setView(worldView);
     renderTarget = window.get();
@@ -271,6 +277,7 @@ void Game::draw() {
     window->setView(guiView);
     window->draw(gui);
     window->draw(timeText);
+    window->draw(notice);
     for (const Menu* menu : openMenus) {
         // A question dims what it is asked over, so it never reads as part
         // of the dialog below it.

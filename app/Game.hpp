@@ -3,10 +3,12 @@
 #include "app/Cursor.hpp"
 #include "app/GUI.hpp"
 #include "app/HeldKeys.hpp"
+#include "app/Notice.hpp"
 #include "app/Tooltip.hpp"
 #include "economy/GameTime.hpp"
 #include "settings/Settings.hpp"
 #include "ui/Menu.hpp"
+#include "world/Autosave.hpp"
 #include "world/Level.hpp"
 
 #include <SFML/Graphics/Font.hpp>
@@ -155,6 +157,21 @@ public:
     // Closes the window, after asking when progress would be lost.
     void quit();
 
+    // Saves of their own and a new game (GameAutosave.cpp, GameSaveGames.cpp).
+    static constexpr const char* QuickSaveName = "Schnellspeicherstand";
+    void setAutosaveInterval(AutosaveInterval interval) { autosaver.setInterval(interval); }
+    AutosaveInterval getAutosaveInterval() const { return autosaver.getInterval(); }
+    // At the start of a game day; a failure is shown and the game goes on.
+    void autosaveAtDayStart();
+    void quickSave();
+    // Asks first when progress would be lost.
+    void quickLoad();
+    void askNewGame();
+    void startNewGame();
+    // Deletes the save chosen in the open load or save dialog, after asking.
+    bool deleteSelectedSave();
+    const Notice& getNotice() const { return notice; }
+
     // A notice in the question's place, with one button that closes it: why
     // something the player asked for was not done.
     bool tell(const std::string& title, const std::vector<std::string>& lines);
@@ -227,6 +244,15 @@ private:
     void buildStatisticsMenu();
     void bindStatisticsActions();
     bool loadGameAndClose(const std::string& name);
+    // The save dialogs' list, picture and lines (SaveDialogs.cpp).
+    void buildSaveList(Menu& menu, bool chooseNewest);
+    void showChosenSave(Menu& menu, const std::string& name);
+    void refuseSaveName(const std::string& reason);
+    // After the level was replaced: nothing may point into the old one.
+    void adoptLevel();
+    // The picture beside a save is taken from the world at the next draw.
+    void requestSavePicture(const std::string& name);
+    void writePendingSavePicture();
     bool saveGameAndClose(const std::string& name);
     void dismissEmployee(int id);
     // The game as its file would hold it now, less what is no progress.
@@ -310,6 +336,12 @@ private:
     // The game's file text at the last save, load or new game. Not saved.
     std::string savedProgress;
     bool progressMarkUnsettled = false;
+    // Own saves and what the game tells of them. Not saved.
+    Autosaver autosaver;
+    Notice notice;
+    std::string pendingSavePicture;
+    int savePictureFramesToWait = 0;
+    sf::Vector2f newGameViewCentre;
     // The machine whose production dialog was opened last.
     GameObject* selectedObject = nullptr;
     // Rebuild the load and save dialogs at the next update. Not saved.

@@ -43,8 +43,11 @@ template <class Result> void BindToGame(MenuAction action, Result (Game::*member
 bool Game::loadSelectedGame() {
     const MenuListboxEntry* entry = FirstSelected<MenuListboxEntry>(loadMenu);
     const std::string name = entry == nullptr ? "" : entry->getText();
-    if (name.empty())
+    if (name.empty()) {
+        DialogLayout::ShowLine(loadMenu, DialogLine::Note,
+                               "Bitte zuerst einen Spielstand in der Liste wählen.", true);
         return false;
+    }
     if (!hasUnsavedProgress())
         return loadGameAndClose(name);
     ask("Spielstand laden?", {"Nicht gespeicherte Fortschritte gehen verloren."}, ButtonConfirmLoad,
@@ -53,8 +56,11 @@ bool Game::loadSelectedGame() {
 }
 
 bool Game::loadGameAndClose(const std::string& name) {
-    if (!loadGame(name))
+    if (!loadGame(name)) {
+        DialogLayout::ShowLine(loadMenu, DialogLine::Note,
+                               "Dieser Spielstand lässt sich nicht laden.", true);
         return false;
+    }
     closeTopMenu();
     saveListsDirty = true;
     return true;
@@ -63,10 +69,18 @@ bool Game::loadGameAndClose(const std::string& name) {
 bool Game::saveUnderEnteredName() {
     const MenuTextbox* nameBox = DialogLayout::FindFirst<MenuTextbox>(saveMenu);
     const std::string name = nameBox == nullptr ? "" : nameBox->getText();
-    if (name.empty())
+    if (name.empty()) {
+        refuseSaveName("Bitte einen Namen eingeben.");
         return false;
-    // A name the game refuses is reported by the save itself.
-    if (!GameParams::SaveNameProblem(name).empty() || !GameParams::SaveGameExists(name))
+    }
+    const std::string problem = GameParams::SaveNameProblem(name);
+    if (!problem.empty()) {
+        // The save refuses it and reports it on standard output as well.
+        saveGame(name);
+        refuseSaveName(problem);
+        return false;
+    }
+    if (!GameParams::SaveGameExists(name))
         return saveGameAndClose(name);
     ask("Überschreiben?",
         {"Der Spielstand „" + name + "“", "wird durch das laufende Spiel ersetzt."},
@@ -75,8 +89,11 @@ bool Game::saveUnderEnteredName() {
 }
 
 bool Game::saveGameAndClose(const std::string& name) {
-    if (!saveGame(name))
+    if (!saveGame(name)) {
+        DialogLayout::ShowLine(saveMenu, DialogLine::Note,
+                               "Der Spielstand konnte nicht geschrieben werden.", true);
         return false;
+    }
     closeTopMenu();
     saveListsDirty = true;
     return true;
@@ -233,6 +250,8 @@ void Game::bindDialogActions() {
     BindToGame(ActionOpenLoadMenu, &Game::openLoadMenu);
     BindToGame(ActionLoadSelectedGame, &Game::loadSelectedGame);
     BindToGame(ActionSaveUnderName, &Game::saveUnderEnteredName);
+    BindToGame(ActionDeleteSelectedSave, &Game::deleteSelectedSave);
+    BindToGame(ActionNewGame, &Game::askNewGame);
     BindToGame(ActionApplyRecipe, &Game::applySelectedRecipe);
     BindToGame(ActionBuyChosen, &Game::buyChosenItems);
     BindToGame(ActionSellChosen, &Game::sellChosenItems);

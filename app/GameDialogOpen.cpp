@@ -57,11 +57,17 @@ Counts Narrowed(const StockMarket::CountTable& table) {
 
 } // namespace
 
+// Both read the folder anew: a save added meanwhile, by this game or
+// another, shows in either list.
 bool Game::openSaveMenu() {
+    if (!saveMenu.isOpen())
+        buildSaveMenu();
     return openMenu(saveMenu);
 }
 
 bool Game::openLoadMenu() {
+    if (!loadMenu.isOpen())
+        buildLoadMenu();
     return openMenu(loadMenu);
 }
 

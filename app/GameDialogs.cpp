@@ -4,7 +4,6 @@
 #include "app/Game.hpp"
 
 #include "app/DialogLayout.hpp"
-#include "persist/SaveGames.hpp"
 #include "ui/MenuButton.hpp"
 #include "ui/MenuButtonKind.hpp"
 #include "ui/MenuColumnHeader.hpp"
@@ -12,7 +11,6 @@
 #include "ui/MenuLabel.hpp"
 #include "ui/MenuListbox.hpp"
 #include "ui/MenuStockChart.hpp"
-#include "ui/MenuTextbox.hpp"
 
 #include <algorithm>
 #include <memory>
@@ -56,13 +54,6 @@ void AddTradeList(Menu& menu, const sf::Font& font, float width) {
     DialogLayout::AddLine(menu, DialogLine::Note, width);
 }
 
-MenuListbox* AddSaveList(Menu& menu, const sf::Font& font, float width) {
-    MenuListbox* list = menu.add(MakeList(font, width));
-    for (const std::string& name : GameParams::ListSaveGames())
-        list->addEntry(name);
-    return list;
-}
-
 } // namespace
 
 void Game::buildDialogs() {
@@ -76,29 +67,6 @@ void Game::buildDialogs() {
     buildDismissMenu();
     buildStaffMenu();
     buildStatisticsMenu();
-}
-
-void Game::buildSaveMenu() {
-    DialogLayout::Start(saveMenu, this, font, "Save Game", dialogWidthSmall);
-    MenuListbox* list = AddSaveList(saveMenu, font, dialogWidthSmall);
-    MenuTextbox* nameBox = saveMenu.addTextbox();
-    MenuButton* saveButton =
-        DialogLayout::AddButtonRow(saveMenu, ButtonSaveGame, ButtonCancelSave, dialogWidthSmall)
-            .first;
-    // A clicked name is copied for saving over it; a double click saves at once.
-    list->setLinkedText(nameBox);
-    list->setLinkedButton(saveButton);
-    DialogLayout::Finish(saveMenu);
-}
-
-void Game::buildLoadMenu() {
-    DialogLayout::Start(loadMenu, this, font, "Load Game", dialogWidthSmall);
-    MenuListbox* list = AddSaveList(loadMenu, font, dialogWidthSmall);
-    MenuButton* loadButton =
-        DialogLayout::AddButtonRow(loadMenu, ButtonLoadGame, ButtonCancelLoad, dialogWidthSmall)
-            .first;
-    list->setLinkedButton(loadButton);
-    DialogLayout::Finish(loadMenu);
 }
 
 void Game::buildOrderMenu() {

@@ -105,6 +105,10 @@ void Game::onKeyPressed(sf::Keyboard::Key key) {
     } else if (key == sf::Keyboard::R) {
         if (cursor.getToolCategory() == CategoryObject)
             cursor.rotateClockwise();
+    } else if (key == sf::Keyboard::F5) {
+        quickSave();
+    } else if (key == sf::Keyboard::F9) {
+        quickLoad();
     }
 }
 

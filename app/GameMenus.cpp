@@ -7,6 +7,9 @@
 #include "ui/MenuBindings.hpp"
 #include "ui/MenuButtonKind.hpp"
 #include "ui/MenuLabel.hpp"
+#include "ui/MenuSpacer.hpp"
+
+#include <memory>
 
 bool Game::openMenu(Menu& menu) {
     if (menu.isOpen())
@@ -85,6 +88,9 @@ void Game::buildMainMenu() {
     mainMenu.resetBackground();
     mainMenu.setGame(this);
     mainMenu.addLabel(MenuLabel::AlignCentre, "Main Menu", dialogWidthSmall, 30.f);
+    // Starting anew, apart from the saves below.
+    mainMenu.addButton(ButtonNewGame);
+    mainMenu.add(std::make_unique<MenuSpacer>(nullptr, dialogWidthSmall, 24.f));
     mainMenu.addButton(ButtonOpenSaveMenu);
     mainMenu.addButton(ButtonOpenLoadMenu);
     mainMenu.addButton(ButtonOpenSettings);

@@ -1,8 +1,10 @@
-// Saving and loading the running game by name in the save folder.
+// Saving and loading the running game by name in the save folder, and
+// starting a new one.
 
 #include "app/Game.hpp"
 
 #include "persist/SaveGames.hpp"
+#include "ui/MenuButtonKind.hpp"
 
 #include <iostream>
 
@@ -15,6 +17,7 @@ bool Game::saveGame(const std::string& name) {
     }
     if (!level->save(GameParams::SaveGamePath(name)))
         return false;
+    requestSavePicture(name);
     markProgressSaved();
     return true;
 }
@@ -36,15 +39,44 @@ bool Game::loadGame(const std::string& name) {
         level.reset();
         level = std::make_unique<Level>(this, &spriteAtlas, "");
     }
-    // Everything that pointed into the old world is let go of or pointed anew.
-    selectedObject = nullptr;
-    setZoom(zoomIndex);
-    gameTime.setChanged();
-    gui.setBalanceText(level->getBankAccount().getBalanceText());
+    adoptLevel();
     // A failed load that put the running game back keeps what it had not saved.
     if (loaded || replacedByNewGame) {
         markProgressSaved();
         progressMarkUnsettled = loaded;
     }
     return loaded;
+}
+
+void Game::adoptLevel() {
+    // Everything that pointed into the old world is let go of or pointed anew.
+    selectedObject = nullptr;
+    setZoom(zoomIndex);
+    gameTime.setChanged();
+    gui.setBalanceText(level->getBankAccount().getBalanceText());
+}
+
+void Game::askNewGame() {
+    if (!hasUnsavedProgress()) {
+        startNewGame();
+        return;
+    }
+    ask("Neues Spiel beginnen?", {"Nicht gespeicherte Fortschritte gehen verloren."},
+        ButtonConfirmNewGame, [this] { startNewGame(); });
+}
+
+void Game::startNewGame() {
+    // The registries of ids are shared by every level: the old one goes first.
+    level.reset();
+    level = std::make_unique<Level>(this, &spriteAtlas, "");
+    // A new clock at the speed the player chose; the dialogs' pause stays.
+    const unsigned speed = gameTime.getSpeedLevel();
+    gameTime = GameTime();
+    gameTime.setSpeedLevel(speed);
+    worldView.setCenter(newGameViewCentre);
+    adoptLevel();
+    markProgressSaved();
+    // Straight into the new game.
+    if (getTopMenu() == &mainMenu)
+        closeTopMenu();
 }

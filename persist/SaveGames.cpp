@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <iostream>
 #include <system_error>
+#include <utility>
 
 namespace GameParams {
 
@@ -23,9 +24,17 @@ bool EndsWith(const std::string& text, const std::string& suffix) {
            text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-long long FileTime(const std::string& path) {
+struct FileTimes {
+    long long seconds = 0;
+    long long nanoseconds = 0;
+};
+
+FileTimes FileTime(const std::string& path) {
     struct stat status {};
-    return stat(path.c_str(), &status) == 0 ? static_cast<long long>(status.st_mtime) : 0;
+    if (stat(path.c_str(), &status) != 0)
+        return {};
+    return {static_cast<long long>(status.st_mtim.tv_sec),
+            static_cast<long long>(status.st_mtim.tv_sec) * 1000000000LL + status.st_mtim.tv_nsec};
 }
 
 } // namespace
@@ -49,19 +58,28 @@ std::vector<std::string> ListSaveGames() {
 }
 
 std::vector<SaveGameListing> ListSaveGamesNewestFirst() {
-    std::vector<SaveGameListing> listings;
+    std::vector<std::pair<SaveGameListing, long long>> timed;
     for (std::string& name : ListSaveGames()) {
         SaveGameListing listing;
         const std::string path = SaveGamePath(name);
+        const FileTimes file = FileTime(path);
         listing.summary = ReadSaveHeaderOf(path);
-        listing.savedAt = listing.summary.savedAt ? *listing.summary.savedAt : FileTime(path);
+        listing.savedAt = listing.summary.savedAt ? *listing.summary.savedAt : file.seconds;
         listing.name = std::move(name);
-        listings.push_back(std::move(listing));
+        timed.emplace_back(std::move(listing), file.nanoseconds);
     }
-    std::sort(listings.begin(), listings.end(),
-              [](const SaveGameListing& a, const SaveGameListing& b) {
-                  return a.savedAt != b.savedAt ? a.savedAt > b.savedAt : a.name < b.name;
-              });
+    // Saves of the same second (an autosave right after a quick save) in
+    // the order the file times give.
+    std::sort(timed.begin(), timed.end(), [](const auto& a, const auto& b) {
+        if (a.first.savedAt != b.first.savedAt)
+            return a.first.savedAt > b.first.savedAt;
+        if (a.second != b.second)
+            return a.second > b.second;
+        return a.first.name < b.first.name;
+    });
+    std::vector<SaveGameListing> listings;
+    for (auto& entry : timed)
+        listings.push_back(std::move(entry.first));
     return listings;
 }
 

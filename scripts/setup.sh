@@ -3,7 +3,7 @@
 # configures and builds into build/. Sourced by play.sh and test.sh.
 set -euo pipefail
 
-packages=(g++ cmake make libsfml-dev fonts-liberation libgtest-dev libx11-dev
+packages=(g++ cmake make libsfml-dev fonts-liberation libgtest-dev libx11-dev libgl-dev
           libgl1-mesa-dri xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
           appstream desktop-file-utils)
 

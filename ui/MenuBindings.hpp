@@ -38,6 +38,9 @@ enum MenuAction : int {
     ActionToggleStatistics,
     // The settings dialog, from the main menu.
     ActionOpenSettingsMenu,
+    // Deletes the save chosen in the open load or save dialog; a new game.
+    ActionDeleteSelectedSave,
+    ActionNewGame,
     ActionCount,
 };
 

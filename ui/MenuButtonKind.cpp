@@ -21,6 +21,8 @@ const MenuButtonKindInfo ButtonKinds[ButtonKindCount] = {
     {"Maschinen", ActionToggleStatistics},    {"Übersicht", ActionToggleStatistics},
     {"Schließen", ActionCloseTopMenu},        {"Einstellungen", ActionOpenSettingsMenu},
     {"Schließen", ActionCloseTopMenu},        {"", ActionNone},
+    {"Löschen", ActionDeleteSelectedSave},    {"Löschen", ActionConfirmQuestion},
+    {"Neues Spiel", ActionNewGame},           {"Neues Spiel", ActionConfirmQuestion},
 };
 
 const MenuButtonKindInfo UnknownKind = {"UNKNOWN BUTTON", ActionNone};

@@ -46,7 +46,12 @@ enum MenuButtonKind : int {
     ButtonOpenSettings = 33,
     ButtonCloseSettings = 34,
     ButtonSettingChoice = 35,
-    ButtonKindCount = 36,
+    // Deleting a save from the load or save dialog, and starting anew.
+    ButtonDeleteSave = 36,
+    ButtonConfirmDelete = 37,
+    ButtonNewGame = 38,
+    ButtonConfirmNewGame = 39,
+    ButtonKindCount = 40,
 };
 
 struct MenuButtonKindInfo {

@@ -6,6 +6,7 @@
 
 #include "persist/SaveGames.hpp"
 #include "tests/params/CoutCapture.hpp"
+#include "tests/params/ScratchFolder.hpp"
 #include "world/Autosave.hpp"
 
 #include <gtest/gtest.h>
@@ -19,22 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs each test in a folder of its own, so the save folder is its own.
-class AutosaveTest : public ::testing::Test {
+class AutosaveTest : public ScratchFolderTest {
 protected:
-    void SetUp() override {
-        previous = fs::current_path();
-        char pattern[] = "/tmp/ostravel-autosave-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        scratch = pattern;
-        fs::current_path(scratch);
-    }
-    void TearDown() override {
-        fs::current_path(previous);
-        std::error_code ignored;
-        fs::remove_all(scratch, ignored);
-    }
-
     // Plays whole game days as the game's frame does and gives the slot of
     // every save made, "" for a failed one.
     std::vector<std::string> playDays(SaveFileTest::TestGame& game, Autosaver& saver, int days) {
@@ -51,9 +38,6 @@ protected:
         }
         return slots;
     }
-
-    fs::path previous;
-    fs::path scratch;
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "persist/SaveGames.hpp"
 #include "ui/MenuButtonKind.hpp"
 
+#include <ctime>
 #include <iostream>
 
 bool Game::saveGame(const std::string& name) {
@@ -15,7 +16,7 @@ bool Game::saveGame(const std::string& name) {
         std::cout << "Game::saveGame() - Spielstandname ungueltig: " << problem << std::endl;
         return false;
     }
-    if (!level->save(GameParams::SaveGamePath(name)))
+    if (!level->save(GameParams::SaveGamePath(name), std::time(nullptr)))
         return false;
     requestSavePicture(name);
     markProgressSaved();

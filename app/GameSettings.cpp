@@ -25,6 +25,8 @@ void Game::applySettings(const Settings& chosen) {
     const bool scaleChanged = chosen.interfaceScale != settings.interfaceScale;
     settings = chosen;
     scrollSpeed = static_cast<float>(settings.scrollSpeed);
+    // The settings table lets only 0, 1, 3 and 7 days through.
+    setAutosaveInterval(static_cast<AutosaveInterval>(settings.autosaveDays));
     if (modeChanged || (window && (settings.fullScreen != 0) != fullScreenShown))
         windowModeChangePending = true;
     if (scaleChanged && window)

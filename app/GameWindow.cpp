@@ -65,6 +65,7 @@ void Game::fitViewsToWindow() {
     }
 
     gui.placeOnScreen(getGuiSize());
+    notice.placeAt(getGuiSize().x / 2.f, 8.f);
     for (Menu* menu : openMenus)
         DialogLayout::Centre(*menu);
     if (level)

@@ -54,13 +54,13 @@ dialog labour 260 202
 
 # Main menu, "Spielstand laden", the one save, load, close the main menu.
 xs_key Escape
-xs_click 640 388
+xs_click 640 367
 xs_click 470 182
 xs_click 337 608
 # The new game's clock has run: loading over it asks first ("Laden").
 xs_wait_frames 1
 xs_click 517 400
-xs_click 640 470
+xs_click 640 490
 mkdir -p "$here/img"
 shot factory >/dev/null
 dialog dismissal 260 260
@@ -89,10 +89,10 @@ shot production >/dev/null
 xs_key Escape
 xs_key Escape
 shot main >/dev/null
-xs_click 640 347
+xs_click 640 326
 shot save >/dev/null
 xs_key Escape
-xs_click 640 388
+xs_click 640 367
 shot load >/dev/null
 xs_key Escape
 xs_key Escape

@@ -3,6 +3,7 @@
 #include "persist/SaveGames.hpp"
 #include "world/Level.hpp"
 
+#include <ctime>
 #include <sys/stat.h>
 
 namespace {
@@ -46,7 +47,7 @@ Autosaver::Outcome Autosaver::atDayStart(const Level& level, unsigned daysSinceS
     const int slot = nextSlot();
     outcome.attempted = true;
     outcome.slot = SlotName(slot);
-    outcome.saved = level.save(GameParams::SaveGamePath(outcome.slot));
+    outcome.saved = level.save(GameParams::SaveGamePath(outcome.slot), std::time(nullptr));
     if (outcome.saved)
         lastSlot = slot;
     return outcome;

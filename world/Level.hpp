@@ -30,6 +30,7 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -79,8 +80,10 @@ public:
 
     // --- Save file (LevelSaveFile.cpp, LevelSaveFileRestore.cpp) ----------
     // The file is written next to the target first and renamed over it only
-    // when complete, so a failed save keeps the previous file.
-    bool save(const std::string& path) const;
+    // when complete, so a failed save keeps the previous file. The game
+    // stamps its saves with the real time (seconds since 1970); the headless
+    // runner's saves carry none, so that a run repeated writes the same bytes.
+    bool save(const std::string& path, std::optional<long long> savedAt = std::nullopt) const;
     // On false the level is empty (clear()).
     bool load(const std::string& path);
     // Loads the file, but on failure puts back the game that was running.
@@ -91,7 +94,7 @@ public:
     // when it cannot be written.
     std::string fileText() const;
     // The facts of the header line save() writes now.
-    GameParams::SaveSummary saveSummary() const;
+    GameParams::SaveSummary saveSummary(std::optional<long long> savedAt = std::nullopt) const;
     bool readFrom(std::istream& in);
     void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
 

@@ -120,13 +120,13 @@ bool StartsInSaveFolder(const std::string& path) {
 
 } // namespace
 
-GameParams::SaveSummary Level::saveSummary() const {
+GameParams::SaveSummary Level::saveSummary(std::optional<long long> savedAt) const {
     GameParams::SaveSummary summary;
     const GameTime* clock = writableClock();
     summary.gameMinutes = clock != nullptr ? static_cast<long long>(clock->getTotal()) : 0;
     summary.balance = bankAccount.getBalance();
     summary.employees = static_cast<unsigned>(employees.size());
-    summary.savedAt = static_cast<long long>(std::time(nullptr));
+    summary.savedAt = savedAt;
     return summary;
 }
 
@@ -134,7 +134,7 @@ GameTime* Level::writableClock() const {
     return game == nullptr ? attachedClock : &game->getGameTime();
 }
 
-bool Level::save(const std::string& path) const {
+bool Level::save(const std::string& path, std::optional<long long> savedAt) const {
     ClassicLocale locale;
     if (StartsInSaveFolder(path)) {
         GameParams::EnsureSaveFolder();
@@ -148,7 +148,7 @@ bool Level::save(const std::string& path) const {
         return false;
     }
     file.imbue(std::locale::classic());
-    bool written = GameParams::WriteSaveHeader(file, saveSummary()) && writeTo(file);
+    bool written = GameParams::WriteSaveHeader(file, saveSummary(savedAt)) && writeTo(file);
     file.flush();
     written = written && file.good();
     file.close();

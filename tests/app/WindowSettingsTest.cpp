@@ -100,6 +100,7 @@ TEST_F(WindowSettingsTest, EverySettingTakesEffectAtOnceIsSavedAndIsReadAtTheNex
     EXPECT_EQ(game->getTopMenu(), &game->getSettingsMenu());
     expectCentred(game->getSettingsMenu());
     EXPECT_FLOAT_EQ(game->getScrollSpeed(), float(expected.scrollSpeed));
+    EXPECT_EQ(static_cast<int>(game->getAutosaveInterval()), expected.autosaveDays);
 
     // At the window's edge the view follows the pointer.
     key(sf::Keyboard::Escape);

@@ -54,7 +54,7 @@ xs_move 1100 420
 xs_shot started >/dev/null
 xs_key Escape
 xs_expect_changed started menu 440 260 400 200 1000
-xs_click 640 422 # "Spiel verlassen"; the clock has run, so the game asks
+xs_click 640 449 # "Spiel verlassen"; the clock has run, so the game asks
 xs_wait_frames 1
 xs_click 517 400 # "Verlassen"
 xs_expect_exit_status 0 20

@@ -231,9 +231,9 @@ TEST(LevelSaveFileFailure, FilesUseTheClassicLocaleAndTheGameKeepsItsOwn) {
     const std::locale previous = std::locale::global(german);
     const std::locale previousCout = std::cout.imbue(german);
     TestGame game;
-    EXPECT_TRUE(game.level->save("savefile_locale"));
+    EXPECT_TRUE(game.level->save("savefile_locale", 1234567890));
     EXPECT_EQ(0u, SaveFileTest::LevelContent("savefile_locale").rfind("LEVEL 0.1 80 60 ", 0));
-    EXPECT_NE(ReadFile("savefile_locale").find(" balance 20000.00 employees 0 "),
+    EXPECT_NE(ReadFile("savefile_locale").find(" balance 20000.00 employees 0 saved 1234567890\n"),
               std::string::npos);
     EXPECT_TRUE(game.load("savefile_locale"));
     {

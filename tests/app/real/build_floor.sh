@@ -39,7 +39,7 @@ xs_expect_unchanged before after 380 500 760 140 50
 xs_key Escape   # closes the tiles panel
 xs_key Escape   # opens the main menu
 xs_expect_changed after menu 440 260 400 200 1000
-xs_click 640 429 # "Spiel verlassen": the floor was never saved, so the game asks
+xs_click 640 449 # "Spiel verlassen": the floor was never saved, so the game asks
 xs_expect_changed menu question 390 300 500 120 1000
 xs_wait_frames 1 # the question takes no click in its first half second
 xs_click 517 400 # "Verlassen"

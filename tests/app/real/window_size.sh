@@ -78,7 +78,7 @@ xs_wait_frames 1
 xs_move 900 300
 xs_shot counter-on >/dev/null
 xs_key Escape
-xs_click 512 341 # "Einstellungen", below the middle of the main menu
+xs_click 512 368 # "Einstellungen", below the middle of the main menu
 xs_expect_changed counter-on settings 120 120 780 400 50000
 xs_shot settings >/dev/null
 xs_click 536 420 # "Aus" in the last row

@@ -153,10 +153,14 @@ private:
     bool handleTaskWalk(float& dt, const Task& task);
     bool handleTaskUse(float& dt, const Task& task, NeedType need, Timer& timer);
     bool handleTaskWork(float& dt, const Task& task);
+    // At an office desk (EmployeeResearch.cpp).
+    bool handleTaskResearch(float& dt, const Task& task);
     bool handleTaskPickUp(const Task& task);
     bool handleTaskDeliver(const Task& task);
     bool startUsing(const Task& task, NeedType need, Timer& timer);
     void stopUsing(const Task& task, Timer& timer);
+    // The end of a session at a bench or desk: the tile is let go as well.
+    void leaveWorkplace(const Task& task);
     void lowerNeed(NeedType need, float& dt);
     void faceObject(const GameObject& object);
     // Hands the whole list to the level to undo its bookings and keeps only

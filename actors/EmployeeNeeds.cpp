@@ -29,7 +29,8 @@ bool isUsedFrom(const GameObject& object, sf::Vector2i cell) {
 } // namespace
 
 void Employee::updateNeeds(float dt) {
-    mood = Need::UpdateAll(needs, dt);
+    mood =
+        Need::UpdateAll(needs, dt, level != nullptr ? level->getResearchEffects().needRise : 1.0);
 }
 
 void Employee::faceObject(const GameObject& object) {
@@ -135,10 +136,14 @@ bool Employee::handleTaskWork(float& dt, const Task& task) {
         workingTimer.time < workingTimer.duration) {
         return false;
     }
+    leaveWorkplace(task);
+    return true;
+}
+
+void Employee::leaveWorkplace(const Task& task) {
     if (level != nullptr) {
         level->releaseTile(mapPos.x, mapPos.y);
     }
     occupyingTile = false;
     stopUsing(task, workingTimer);
-    return true;
 }

@@ -82,6 +82,9 @@ void Employee::handleCurrentTask(float dt) {
         case TaskDeliver:
             finished = handleTaskDeliver(task);
             break;
+        case TaskResearch:
+            finished = handleTaskResearch(dt, task);
+            break;
         default:
             std::cout << "Employee::handleCurrentTask() - Unbekannter Task: "
                       << static_cast<int>(task.getTask()) << std::endl;

@@ -83,8 +83,13 @@ bool Employee::handleTaskWalk(float& dt, const Task& task) {
 
     const TileType tile =
         level != nullptr ? level->getTileType(to.x, to.y) : static_cast<TileType>(-1);
-    const float increment = walkSpeed * dt * (0.7f + 0.3f * skill(SkillWalkingSpeed) / 100.f) *
-                            floorFactorOf(tile) * moodFactor();
+    // Research can make drivers carry faster.
+    const double speedFactor = level != nullptr && kind == KindTruckDriver
+                                   ? level->getResearchEffects().driverWalkSpeed
+                                   : 1.0;
+    const float increment = Research::Scaled(walkSpeed, speedFactor) * dt *
+                            (0.7f + 0.3f * skill(SkillWalkingSpeed) / 100.f) * floorFactorOf(tile) *
+                            moodFactor();
     stepProgress.x += increment;
     stepProgress.y += increment;
 

@@ -85,6 +85,9 @@ public:
     const std::vector<ItemType>& getAvailableRecipes() const { return availableRecipes; }
     bool isProductionActive() const { return productionActive; }
     float getCurrentProductionDuration() const { return currentProductionDuration; }
+    // The game minutes of work a run of the current recipe takes: the
+    // recipe's duration, shortened by finished research.
+    float productionDuration() const;
     // Spends up to dt game minutes of work and hands back in dt what it did
     // not use; finished tells that a product was made. False when there is
     // nothing to work on.

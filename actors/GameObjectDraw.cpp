@@ -54,8 +54,9 @@ void GameObject::rebuildProgressBar() {
         return;
     }
     float fraction = 1.f;
-    if (!outputWaits && currentRecipe.duration > 0.f) {
-        fraction = std::clamp(currentProductionDuration / currentRecipe.duration, 0.f, 1.f);
+    const float duration = productionDuration();
+    if (!outputWaits && duration > 0.f) {
+        fraction = std::clamp(currentProductionDuration / duration, 0.f, 1.f);
     }
     progressBar.setSize({fraction * tile, BarHeight * tile});
     progressBar.setFillColor(fraction < 1.f ? RunningColour : DoneColour);
@@ -101,7 +102,7 @@ std::string GameObject::getInfo() const {
     if (currentRecipe.isValid()) {
         // Whole minutes: the fraction of a minute means nothing to the player.
         text << static_cast<int>(std::floor(currentProductionDuration)) << " / "
-             << static_cast<int>(std::round(currentRecipe.duration)) << " min";
+             << static_cast<int>(std::round(productionDuration())) << " min";
     } else {
         text << "keine Produktion";
     }

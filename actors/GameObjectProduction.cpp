@@ -95,9 +95,19 @@ bool GameObject::needsSupply() const {
     return producer && currentRecipe.isValid() && !allIngredientsCovered();
 }
 
+float GameObject::productionDuration() const {
+    if (level == nullptr) {
+        return currentRecipe.duration;
+    }
+    return Research::Scaled(currentRecipe.duration, level->getResearchEffects().recipeDuration);
+}
+
 bool GameObject::canBeUsedFor(TaskType task) const {
     if (task == usageTaskType) {
         return true;
+    }
+    if (task == TaskResearch) {
+        return objType == ObjectDesk;
     }
     return task == TaskTransport && (!producedItemOutput.empty() || needsSupply());
 }
@@ -210,7 +220,7 @@ bool GameObject::work(float& dt, bool& finished) {
         // The caller goes on working with the same dt in the same frame.
         return startProduction();
     }
-    const float duration = currentRecipe.duration;
+    const float duration = productionDuration();
     float progress = currentProductionDuration + dt;
     if (progress > duration) {
         dt = progress - duration;

@@ -2,6 +2,7 @@
 
 #include "params/Random.hpp"
 #include "persist/RecordStart.hpp"
+#include "research/ResearchEffects.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -80,7 +81,7 @@ void Need::lock() {
     lockTimer = 0.f;
 }
 
-void Need::update(float dt) {
+void Need::update(float dt, double riseFactor) {
     if (satisfiedLock) {
         lockTimer += dt;
         if (lockTimer > lockTime) {
@@ -88,7 +89,7 @@ void Need::update(float dt) {
             satisfiedLock = false;
         }
     }
-    setValue(value + riseCoefficient * dt);
+    setValue(value + Research::Scaled(riseCoefficient, riseFactor) * dt);
 }
 
 float Need::satisfy(float dt) {
@@ -103,14 +104,14 @@ float Need::satisfy(float dt) {
     return 0.f;
 }
 
-float Need::UpdateAll(std::map<NeedType, Need>& needs, float dt) {
+float Need::UpdateAll(std::map<NeedType, Need>& needs, float dt, double riseFactor) {
     const auto counted = static_cast<float>(std::count_if(
         needs.begin(), needs.end(), [](const auto& entry) { return entry.first != NeedWork; }));
     // Nothing that can bother an employee leaves it content.
     const float share = counted > 0.f ? 100.f / counted : 0.f;
     float mood = counted > 0.f ? 0.f : 100.f;
     for (auto& [needType, need] : needs) {
-        need.update(dt);
+        need.update(dt, riseFactor);
         if (needType == NeedWork) {
             continue;
         }

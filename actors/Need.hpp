@@ -28,8 +28,9 @@ public:
     // three triggers. The work need takes fixed values but draws all the same.
     explicit Need(NeedType type);
 
-    // Rises by the rise coefficient and runs the lock timer; see Need.cpp.
-    void update(float dt);
+    // Rises by the rise coefficient (times riseFactor, which research may
+    // lower) and runs the lock timer; see Need.cpp.
+    void update(float dt, double riseFactor = 1.0);
     // Lowers the value by the fall coefficient over dt game minutes, never
     // below min, and returns the part of dt that was not needed to get there.
     float satisfy(float dt);
@@ -38,7 +39,7 @@ public:
 
     // The employee's mood, 0-100, from every need except work; also advances
     // every need by dt (in ascending type order, as the map holds them).
-    static float UpdateAll(std::map<NeedType, Need>& needs, float dt);
+    static float UpdateAll(std::map<NeedType, Need>& needs, float dt, double riseFactor = 1.0);
 
     NeedType getType() const { return type; }
     float getMin() const { return min; }

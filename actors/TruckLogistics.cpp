@@ -120,7 +120,7 @@ void TruckLogistics::update(float dt) {
         return;
     }
     if (spawnTimer < 0.f) {
-        spawnTimer = spawnDelay;
+        spawnTimer = Research::Scaled(spawnDelay, level->getResearchEffects().truckSpawnDelay);
     } else {
         spawnTimer -= dt;
     }

@@ -26,6 +26,10 @@ const char* AlertKindName(AlertKind kind) {
         return "no_staff";
     case AlertKind::BalanceNegative:
         return "balance_negative";
+    case AlertKind::ResearchNoDesk:
+        return "research_no_desk";
+    case AlertKind::ResearchNoProject:
+        return "research_no_project";
     }
     return "unknown";
 }

@@ -20,8 +20,11 @@ enum class AlertKind : int {
     PickupBlocked,
     NoStaff,
     BalanceNegative,
+    // Research at the office's desks.
+    ResearchNoDesk,
+    ResearchNoProject,
 };
-constexpr int AlertKindCount = 12;
+constexpr int AlertKindCount = 14;
 
 // The name the runner reports the kind under ("room_open", ...).
 const char* AlertKindName(AlertKind kind);

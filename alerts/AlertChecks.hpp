@@ -39,6 +39,8 @@ void UnusableObjects(const Level& level, Alerts& alerts);
 void UnservedNeeds(const Level& level, const ReachMap& reach, Alerts& alerts);
 void Benches(const Level& level, Alerts& alerts);
 void Staff(const Level& level, Alerts& alerts);
+// An office without a desk; desks in enclosed offices while no project is chosen.
+void Research(const Level& level, Alerts& alerts);
 void Storage(const Level& level, Alerts& alerts);
 void Deliveries(const Level& level, const ReachMap& reach, Alerts& alerts);
 void PickUps(const Level& level, const ReachMap& reach, Alerts& alerts);

@@ -17,6 +17,7 @@ std::vector<Alert> FindAlerts(const Level& level) {
     AlertChecks::Deliveries(level, reach, alerts);
     AlertChecks::PickUps(level, reach, alerts);
     AlertChecks::Staff(level, alerts);
+    AlertChecks::Research(level, alerts);
     if (level.getBankAccount().getBalance() < 0.0)
         AlertChecks::Add(alerts, AlertKind::BalanceNegative, "Konto im Minus", {});
     std::stable_sort(alerts.begin(), alerts.end(), [](const Alert& a, const Alert& b) {

@@ -40,8 +40,8 @@ const ButtonList TradeButtons = {
     {CategoryPanel, GuiPriceHistory}, {CategoryPanel, GuiBuyItems}, {CategoryPanel, GuiSellItems}};
 const int BarElements[] = {GuiTilesPanel, GuiZonesPanel, GuiFurniturePanel, GuiStaffPanel,
                            GuiTradePanel,
-                           // Opens its dialog at once, as the main-menu button does.
-                           GuiStatistics};
+                           // Open their dialogs at once, as the main-menu button does.
+                           GuiStatistics, GuiResearch};
 
 // The HUD panels hang over the window's edges by this much, which hides
 // their outer rounded corners; spacers keep their content this far inside.

@@ -23,10 +23,10 @@ struct DialogButton {
 
 // The dialogs the staff and trade panels open.
 const DialogButton DialogButtons[] = {
-    {GuiPriceHistory, ActionOpenPriceMenu},   {GuiBuyItems, ActionOpenOrderMenu},
-    {GuiSellItems, ActionOpenSellMenu},       {GuiLabourMarket, ActionOpenLabourMarketMenu},
-    {GuiDismissStaff, ActionOpenDismissMenu}, {GuiWorkPriorities, ActionOpenStaffMenu},
-    {GuiStatistics, ActionOpenStatisticsMenu}};
+    {GuiPriceHistory, ActionOpenPriceMenu},    {GuiBuyItems, ActionOpenOrderMenu},
+    {GuiSellItems, ActionOpenSellMenu},        {GuiLabourMarket, ActionOpenLabourMarketMenu},
+    {GuiDismissStaff, ActionOpenDismissMenu},  {GuiWorkPriorities, ActionOpenStaffMenu},
+    {GuiStatistics, ActionOpenStatisticsMenu}, {GuiResearch, ActionOpenResearchMenu}};
 
 bool contains(const Menu& menu, int x, int y) {
     const sf::Vector2f from = menu.getPosition();

@@ -123,6 +123,7 @@ public:
     void toggleStatisticsPage();
     bool isShowingBenchStatistics() const { return benchStatisticsShown; }
     Menu& getStatisticsMenu() { return statisticsMenu; }
+    bool openResearchMenu();
     bool closeTopMenu();
     bool isDialogOpen() const { return !openMenus.empty(); }
     Menu* getTopMenu() const { return openMenus.empty() ? nullptr : openMenus.back(); }
@@ -137,6 +138,7 @@ public:
     Menu& getLabourMarketMenu() { return labourMarketMenu; }
     Menu& getDismissMenu() { return dismissMenu; }
     Menu& getStaffMenu() { return staffMenu; }
+    Menu& getResearchMenu() { return researchMenu; }
     Menu& getQuestionMenu() { return questionMenu; }
     bool areSaveListsDirty() const { return saveListsDirty; }
 
@@ -150,6 +152,8 @@ public:
     void togglePrices();
     bool hireSelectedApplicant();
     bool dismissSelectedEmployee();
+    // Makes the project selected in the research dialog the active one.
+    bool chooseSelectedResearch();
     // By name in the save folder; a name that would leave it is refused with
     // a message. A failed load keeps the running game.
     bool saveGame(const std::string& name);
@@ -239,6 +243,11 @@ private:
     void buildLabourMarketMenu();
     void buildDismissMenu();
     void buildStaffMenu();
+    // The research dialog (GameResearchDialog.cpp).
+    void buildResearchMenu();
+    void refreshResearchMenu();
+    // What the office works on, or what keeps it from research, under the list.
+    void showResearchState();
     void buildQuestionMenu(const std::string& title, const std::vector<std::string>& lines,
                            int confirmKind);
     void buildStatisticsMenu();
@@ -315,6 +324,7 @@ private:
     Menu labourMarketMenu;
     Menu dismissMenu;
     Menu staffMenu;
+    Menu researchMenu;
     Menu questionMenu;
     Menu statisticsMenu;
     Menu settingsMenu;

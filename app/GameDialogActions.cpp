@@ -268,4 +268,6 @@ void Game::bindDialogActions() {
     BindToGame(ActionOpenLabourMarketMenu, &Game::openLabourMarketMenu);
     BindToGame(ActionOpenDismissMenu, &Game::openDismissMenu);
     BindToGame(ActionOpenStaffMenu, &Game::openStaffMenu);
+    BindToGame(ActionOpenResearchMenu, &Game::openResearchMenu);
+    BindToGame(ActionChooseResearch, &Game::chooseSelectedResearch);
 }

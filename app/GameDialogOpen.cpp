@@ -132,7 +132,7 @@ void Game::refreshOrderMenu() {
         return;
     const StockMarket& market = level->getStockMarket();
     const Counts supply = Narrowed(market.getItemAvailability());
-    RefreshTradeList(*list, supply, supply, market.getItemBuyPrices());
+    RefreshTradeList(*list, supply, supply, level->buyPrices());
     TradeLines::ShowHeldAndTitles(orderMenu, level->getStoredItems(), "Im Lager");
     refreshTradeTotals();
     DialogLayout::Centre(orderMenu);
@@ -152,7 +152,7 @@ void Game::refreshSellMenu() {
         const auto held = sellable.find(item);
         maximums[item] = std::min(wanted, held == sellable.end() ? 0u : held->second);
     }
-    RefreshTradeList(*list, demand, maximums, market.getItemSellPrices());
+    RefreshTradeList(*list, demand, maximums, level->sellPrices());
     TradeLines::ShowHeldAndTitles(sellMenu, sellable, "Verkaufbar");
     refreshTradeTotals();
     DialogLayout::Centre(sellMenu);

@@ -67,6 +67,7 @@ void Game::buildDialogs() {
     buildDismissMenu();
     buildStaffMenu();
     buildStatisticsMenu();
+    buildResearchMenu();
 }
 
 void Game::buildOrderMenu() {

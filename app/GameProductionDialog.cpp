@@ -106,13 +106,15 @@ void Game::buildProductionMenu(const GameObject& object) {
     list->setEntryHeight(EntryHeight);
     list->setSize(width, ListHeight);
     MenuListbox* shown = productionMenu.add(std::move(list));
-    const StockMarket& market = level->getStockMarket();
-    const StockMarket::PriceTable buyPrices = market.getItemBuyPrices();
-    const StockMarket::PriceTable sellPrices = market.getItemSellPrices();
+    const StockMarket::PriceTable buyPrices = level->buyPrices();
+    const StockMarket::PriceTable sellPrices = level->sellPrices();
     const MenuTextColumns columns = FigureColumns(entryWidth);
     for (ItemType product : object.getAvailableRecipes()) {
         MenuListboxColumnsEntry* entry = shown->addColumnsEntry(product);
-        const Recipe recipe = GameParams::GetRecipe(product);
+        Recipe recipe = GameParams::GetRecipe(product);
+        // As long as a run takes at the bench, after finished research.
+        recipe.duration =
+            Research::Scaled(recipe.duration, level->getResearchEffects().recipeDuration);
         ShowFigures(*entry, columns, recipe, FiguresOf(recipe, buyPrices, sellPrices));
     }
     DialogLayout::AddLine(productionMenu, DialogLine::Note, width);

@@ -49,6 +49,7 @@ const ToolText ToolTexts[] = {
     {CategoryPanel, GuiDismissStaff, "Arbeiter entlassen"},
     {CategoryPanel, GuiWorkPriorities, "Arbeitspriorisierung"},
     {CategoryPanel, GuiStatistics, "Statistik: Einnahmen, Ausgaben und Maschinen"},
+    {CategoryPanel, GuiResearch, "Forschung"},
     {CategoryAction, GuiAddWorker, "Arbeiter hinzufügen"},
     {CategoryAction, GuiSaveGame, "Spiel speichern"},
 };

@@ -77,6 +77,8 @@ enum TaskType : std::int32_t {
     TaskTransport = 10,
     TaskPickUp = 11,
     TaskDeliver = 12,
+    // At an office desk; also the work priority entry that admits it.
+    TaskResearch = 13,
 };
 
 enum NeedType : std::int32_t {
@@ -170,4 +172,5 @@ enum GuiElemType : std::int32_t {
     GuiAddWorker = 66,
     GuiSaveGame = 67,
     GuiStatistics = 68,
+    GuiResearch = 70,
 };

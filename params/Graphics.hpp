@@ -32,16 +32,16 @@ sf::IntRect GetTexture(ItemType type);
 sf::IntRect GetTexture(GuiElemType type);
 sf::IntRect GetTexture(TaskType type);
 
-// The picture of a work priority: a task kind from TaskError (-1) up to 13,
-// research, which has no task type yet. Other kinds answer the fallback.
+// The picture of a work priority: a task kind from TaskError (-1) up to
+// TaskResearch. Other kinds answer the fallback.
 constexpr int FirstTaskIcon = TaskError;
-constexpr int ResearchTaskIcon = 13;
+constexpr int ResearchTaskIcon = TaskResearch;
 constexpr int LastTaskIcon = ResearchTaskIcon;
 sf::IntRect GetTaskIconTexture(int kind);
 
 // The picture of an alert kind, 0 to AlertIconCount - 1 in the order the
 // HUD lists them; other values answer the fallback.
-constexpr int AlertIconCount = 12;
+constexpr int AlertIconCount = 14;
 sf::IntRect GetAlertIconTexture(int kind);
 
 // The seven tinted body layers of an employee facing direction 1-4.

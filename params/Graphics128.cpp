@@ -216,6 +216,8 @@ sf::IntRect GetTexture(GuiElemType type) {
         return TileAt(768, GuiRowTop);
     case GuiStatistics:
         return TileAt(2560, GuiRowTop);
+    case GuiResearch:
+        return TileAt(2432, GuiRowTop);
     default:
         break;
     }
@@ -226,7 +228,7 @@ sf::IntRect GetTexture(GuiElemType type) {
 
 sf::IntRect GetTexture(TaskType type) {
     // Tasks have no pictures of their own yet.
-    if (type >= TaskError && type <= TaskDeliver) {
+    if (type >= TaskError && type <= TaskResearch) {
         return GetFallbackTexture();
     }
     Report("TaskType unknown");

@@ -191,7 +191,7 @@ sf::IntRect GetTexture(GuiElemType type) {
 }
 
 sf::IntRect GetTexture(TaskType type) {
-    if (type >= TaskWalk && type <= TaskDeliver) {
+    if (type >= TaskWalk && type <= TaskResearch) {
         return TileAt(180, 688);
     }
     if (type >= TaskError && type <= TaskWait) {

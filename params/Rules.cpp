@@ -100,7 +100,7 @@ std::vector<TaskType> GetTaskTypesForNeed(NeedType need) {
     case NeedCoffee:
         return {TaskCoffee};
     case NeedWork:
-        return {TaskWork, TaskTransport};
+        return {TaskWork, TaskTransport, TaskResearch};
     default:
         return {};
     }
@@ -116,6 +116,7 @@ bool IsTileOccupyingTask(TaskType type) {
     case TaskCoffee:
     case TaskSmoke:
     case TaskSocial:
+    case TaskResearch:
         return true;
     default:
         // Walking and carrying pass through cells; undefined values occupy nothing.

@@ -132,6 +132,8 @@ std::string GetTaskTypeName(TaskType type) {
         return "Abholen";
     case TaskDeliver:
         return "Anliefern";
+    case TaskResearch:
+        return "Forschen";
     }
     return "UNKNOWN TASK";
 }

@@ -19,6 +19,8 @@ class GameTime;
 // FactoryStatisticsRecord.cpp (the save record).
 class FactoryStatistics {
 public:
+    // The word that opens the statistics' record at the end of the level file.
+    static constexpr const char* RecordHeader = "FACTORYSTATISTICS";
     // Days of money kept for the history; older days only stay in the totals.
     static constexpr std::size_t HistoryDays = 30;
 

@@ -16,7 +16,6 @@
 namespace {
 
 // Stored in save files.
-constexpr const char* RecordHeader = "FACTORYSTATISTICS";
 constexpr float RecordVersion = 0.1f;
 // Far more benches than any map can hold; it bounds what a file can ask for.
 constexpr std::size_t MaxBenches = 1u << 20;
@@ -63,7 +62,7 @@ bool IsMinutes(float value) {
 
 bool FactoryStatistics::save(std::ostream& out) const {
     namespace Save = GameParams::Save;
-    out << RecordHeader << ' ' << RecordVersion << ' ';
+    out << FactoryStatistics::RecordHeader << ' ' << RecordVersion << ' ';
     WriteMoney(out, totals);
     for (const Counts* counts : {&produced, &bought, &sold}) {
         out << ' ';
@@ -83,7 +82,8 @@ bool FactoryStatistics::save(std::ostream& out) const {
 }
 
 bool FactoryStatistics::load(std::istream& in) {
-    if (!GameParams::Load::RecordStart(in, "FactoryStatistics::load()", RecordHeader, RecordVersion,
+    if (!GameParams::Load::RecordStart(in, "FactoryStatistics::load()",
+                                       FactoryStatistics::RecordHeader, RecordVersion,
                                        GameParams::Load::OtherVersion::Refuse)) {
         return false;
     }

@@ -31,6 +31,8 @@ enum MenuAction : int {
     ActionOpenLabourMarketMenu,
     ActionOpenDismissMenu,
     ActionOpenStaffMenu,
+    ActionOpenResearchMenu,
+    ActionChooseResearch,
     // Does what the open question asked about.
     ActionConfirmQuestion,
     // The statistics dialog, and its switch between money and benches.

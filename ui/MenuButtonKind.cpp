@@ -23,6 +23,7 @@ const MenuButtonKindInfo ButtonKinds[ButtonKindCount] = {
     {"Schließen", ActionCloseTopMenu},        {"", ActionNone},
     {"Löschen", ActionDeleteSelectedSave},    {"Löschen", ActionConfirmQuestion},
     {"Neues Spiel", ActionNewGame},           {"Neues Spiel", ActionConfirmQuestion},
+    {"Erforschen", ActionChooseResearch},     {"Schließen", ActionCloseTopMenu},
 };
 
 const MenuButtonKindInfo UnknownKind = {"UNKNOWN BUTTON", ActionNone};

@@ -51,7 +51,10 @@ enum MenuButtonKind : int {
     ButtonConfirmDelete = 37,
     ButtonNewGame = 38,
     ButtonConfirmNewGame = 39,
-    ButtonKindCount = 40,
+    // The research dialog.
+    ButtonChooseResearch = 40,
+    ButtonCloseResearch = 41,
+    ButtonKindCount = 42,
 };
 
 struct MenuButtonKindInfo {

@@ -8,6 +8,7 @@
 #include "ui/MenuListboxColumnsEntry.hpp"
 #include "ui/MenuListboxImageEntry.hpp"
 #include "ui/MenuListboxItemAmountSelectorEntry.hpp"
+#include "ui/MenuListboxProgressEntry.hpp"
 #include "ui/MenuScrollbar.hpp"
 
 #include <algorithm>
@@ -65,6 +66,12 @@ MenuListbox::addItemAmountSelectorEntry(ItemType item, unsigned maximum, float p
     entry->setTooltipEnabled(tooltipsEnabled);
     entry->setMaximum(maximum);
     entry->setPrice(price);
+    return append(std::move(entry));
+}
+
+MenuListboxProgressEntry* MenuListbox::addProgressEntry(int tag, const std::string& caption) {
+    auto entry = std::make_unique<MenuListboxProgressEntry>(this, font, tag);
+    entry->setText(caption);
     return append(std::move(entry));
 }
 

@@ -20,6 +20,7 @@ class MenuListboxColumnsEntry;
 class MenuListboxCellsEntry;
 class MenuListboxItemAmountSelectorEntry;
 class MenuListboxEmployeePrioritySelectorEntry;
+class MenuListboxProgressEntry;
 class MenuScrollbar;
 
 // A framed, clipped list of entries with a scrollbar on its right edge.
@@ -44,6 +45,7 @@ public:
     MenuListboxEmployeePrioritySelectorEntry*
     addEmployeePrioritySelectorEntry(const Employee& employee);
     void removeEmployeePrioritySelectorEntries();
+    MenuListboxProgressEntry* addProgressEntry(int tag, const std::string& caption);
     // Only the first call has an effect.
     void enableTooltips();
     bool areTooltipsEnabled() const { return tooltipsEnabled; }

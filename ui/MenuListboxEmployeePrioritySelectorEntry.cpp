@@ -15,7 +15,6 @@
 namespace {
 
 constexpr unsigned CaptionSize = 12;
-constexpr TaskType ResearchTask = static_cast<TaskType>(13);
 
 // The task kinds that have a skill, and which skill they read.
 struct SkillOfTask {
@@ -25,7 +24,7 @@ struct SkillOfTask {
 constexpr SkillOfTask SkillsOfTasks[] = {
     {TaskWalk, SkillWalkingSpeed},
     {TaskWork, SkillWorkingSpeed},
-    {ResearchTask, SkillResearchSpeed},
+    {TaskResearch, SkillResearchSpeed},
 };
 
 // What doing each kind of work means on the factory floor.
@@ -34,8 +33,8 @@ const char* workOf(TaskType task) {
         return "Tragen: Waren zwischen Wareneingang, Lager, Werkbänken und Lkw";
     if (task == TaskWork)
         return "Arbeiten: an Werkbank und Schreibtisch";
-    if (task == ResearchTask)
-        return "Forschen: noch gibt es nichts zu erforschen";
+    if (task == TaskResearch)
+        return "Forschen: am Schreibtisch im Büro, für das gewählte Projekt";
     return "Sonstiges";
 }
 

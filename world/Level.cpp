@@ -213,6 +213,7 @@ void Level::clear() {
     activeTruck = nullptr;
     truckLogistics.clear();
     statistics.clear();
+    research.clear();
     // Everything numbered is gone: a new map or a loaded one numbers afresh,
     // whatever levels came before it in this process.
     GameObject::ResetIds();

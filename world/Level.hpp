@@ -10,6 +10,7 @@
 #include "params/Enums.hpp"
 #include "persist/SaveHeader.hpp"
 #include "stats/FactoryStatistics.hpp"
+#include "research/ResearchState.hpp"
 #include "world/CellBatch.hpp"
 #include "world/LevelEvents.hpp"
 #include "world/PathFindingBudget.hpp"
@@ -260,6 +261,26 @@ public:
     // paid); filled here, drained by the shell, read by nothing else.
     LevelEvents& getEvents() { return events; }
 
+    // --- Research (LevelResearch.cpp) -------------------------------------
+    ResearchState& getResearch() { return research; }
+    const ResearchState& getResearch() const { return research; }
+    const ResearchEffects& getResearchEffects() const { return research.getEffects(); }
+    // What a researcher gathered at a desk goes to the active project.
+    void addResearchPoints(float points) { research.addPoints(points); }
+    // A desk in an office, where research is done.
+    bool isResearchDesk(const GameObject& object) const;
+    // A research desk stands in an enclosed office.
+    bool hasResearchDesk() const;
+    // The office rooms in which no desk stands.
+    std::vector<const MetaZone*> officesWithoutDesk() const;
+    // Why the office gathers no points, for the player; empty when it does.
+    std::string researchHindrance() const;
+    // The same for the office room on the cell; empty elsewhere.
+    std::string researchNoteAt(int column, int row) const;
+    // The prices the player trades at: the market's, changed by research.
+    StockMarket::PriceTable buyPrices() const;
+    StockMarket::PriceTable sellPrices() const;
+
     // --- View (LevelDraw.cpp) ---------------------------------------------
     float getZoom() const { return zoom; }
     void setZoom(float value) { zoom = value; }
@@ -403,6 +424,9 @@ private:
     bool readObjects(std::istream& in);
     bool readDispatchState(std::istream& in);
     bool readEconomy(std::istream& in);
+    // The optional records after the truck logistics, each known by its
+    // header word, in any order, until the end of the file.
+    bool readTrailingRecords(std::istream& in);
     bool restoreSurfacePartners();
     bool objectsAreOnMap() const;
     bool pathRequestsAreSound() const;
@@ -436,6 +460,7 @@ private:
     void handOverChain(PathFindingItem& item, const Vec2i& target, bool lockIfEmpty);
     void lockNeed(Employee* employee, NeedType need, UnservedReason reason);
     bool isEnclosedRoomAt(int column, int row) const;
+    const MetaZone* roomOf(const GameObject& object) const;
     // Every cell of the kind that can take one more unit of the type, as a
     // drop-off; only cells in enclosed rooms when enclosedOnly.
     void addCellsThatCanTake(ZoneType kind, ItemType type, bool enclosedOnly,
@@ -524,4 +549,5 @@ private:
     BuildRefusal refusal = BuildRefusal::None; // not saved
     // Saved last in the file; a file without it loads with empty statistics.
     FactoryStatistics statistics;
+    ResearchState research;
 };

@@ -33,13 +33,11 @@ bool isUsageKind(TaskType type) {
 
 // Which of the need's kinds a work priority entry lets the employee do.
 bool Level::priorityAdmits(TaskType entry, TaskType kind) {
-    // Entry 13 stands for research, which no task kind serves yet.
-    constexpr int Research = 13;
     if (entry == TaskWalk) {
         return kind == TaskWalk || kind == TaskTransport || kind == TaskPickUp ||
                kind == TaskDeliver;
     }
-    if (entry == TaskWork || entry == Research) {
+    if (entry == TaskWork || entry == TaskResearch) {
         return kind == entry;
     }
     return false;

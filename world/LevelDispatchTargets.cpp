@@ -98,12 +98,18 @@ std::vector<Level::Candidate> Level::findCandidates(TaskType kind) {
             GameObject& object = *owned;
             const sf::Vector2i at = object.getMapPos();
             const Vec2i cell(at.x, at.y);
-            if (object.getUsageTaskType() == kind) {
+            const bool researchPlace = isResearchDesk(object);
+            if (object.getUsageTaskType() == kind || (kind == TaskResearch && researchPlace)) {
                 bool usable = !object.hasUsageFlag() && isEnclosedRoomAt(at.x, at.y);
                 if (usable && object.isProducer()) {
                     usable = object.getCurrentRecipe().isValid() &&
                              (object.isProductionActive() ||
                               (!object.needsSupply() && !holdsOutputToCollect(object)));
+                }
+                if (usable && researchPlace) {
+                    // While a project is chosen the desks are for research;
+                    // without one they are only somewhere to sit out work.
+                    usable = research.hasActive() == (kind == TaskResearch);
                 }
                 if (usable) {
                     candidates.push_back({cell, &object, object.getObjType(), ItemNone});

@@ -30,9 +30,10 @@ bool isObjectMarker(GameObjectType marker) {
     return marker != Level::ZoneMarker && marker != Level::TruckMarker && marker != ObjectNone;
 }
 
-// Kinds 4 to 9 are carried out at an object, on a tile held for them.
+// Kinds 4 to 9 and research are carried out at an object, on a tile held
+// for them.
 bool usesObject(TaskType type) {
-    return type >= TaskWork && type <= TaskSocial;
+    return (type >= TaskWork && type <= TaskSocial) || type == TaskResearch;
 }
 
 } // namespace

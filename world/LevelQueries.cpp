@@ -92,8 +92,10 @@ std::string Level::tooltipText(float x, float y, int column, int row) const {
     // The room speaks up on its own cells, and under other things only when
     // something keeps it from working.
     if (const MetaZone* room = getMetaZoneAt(column, row)) {
-        if (parts.empty() || !room->shortcomings().empty()) {
-            parts.push_back(room->getInfo());
+        const std::string researchNote = researchNoteAt(column, row);
+        if (parts.empty() || !room->shortcomings().empty() || !researchNote.empty()) {
+            parts.push_back(researchNote.empty() ? room->getInfo()
+                                                 : room->getInfo() + "\n" + researchNote);
         }
     }
     std::string text;

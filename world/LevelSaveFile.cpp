@@ -21,6 +21,7 @@
 #include <fstream>
 #include <iostream>
 #include <locale>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -212,6 +213,12 @@ bool Level::writeTo(std::ostream& out) const {
     ok = ok && (out << ' ', stockMarket.save(out));
     ok = ok && (out << ' ', truckLogistics.save(out));
     ok = ok && (out << ' ', statistics.save(out));
+    // The optional records follow only when they hold something, so that a
+    // game without them writes the file it always wrote.
+    if (ok && !research.isUntouched()) {
+        out << ' ';
+        ok = research.save(out);
+    }
     return ok && out.good();
 }
 
@@ -266,7 +273,8 @@ bool Level::loadKeepingCurrent(const std::string& path) {
 bool Level::readFrom(std::istream& in) {
     ScratchRandomState scratch;
     clear();
-    bool ok = readMaps(in) && readObjects(in) && readDispatchState(in) && readEconomy(in);
+    bool ok = readMaps(in) && readObjects(in) && readDispatchState(in) && readEconomy(in) &&
+              readTrailingRecords(in);
     if (ok) {
         rebuildAfterLoad();
         ok = restoreDoors();
@@ -450,15 +458,39 @@ bool Level::readEconomy(std::istream& in) {
         Report("load", "TruckLogistics konnten nicht geladen werden!");
         return false;
     }
-    // Files written before the statistics were kept end here, and load
-    // with empty ones.
-    in >> std::ws;
-    if (!in.eof() && !statistics.load(in)) {
-        Report("load", "FactoryStatistics konnte nicht geladen werden!");
-        return false;
-    }
     if (GameTime* clock = writableClock()) {
         *clock = loadedClock;
+    }
+    return true;
+}
+
+bool Level::readTrailingRecords(std::istream& in) {
+    std::set<std::string> seen;
+    // Only the end of the file ends the records.
+    while (!(in >> std::ws).eof()) {
+        // Each record reads its own header: the word is only looked at here.
+        const std::streampos start = in.tellg();
+        std::string header;
+        if (!(in >> header) || !in.seekg(start)) {
+            return false;
+        }
+        if (!seen.insert(header).second) {
+            Report("load", header + " doppelt!");
+            return false;
+        }
+        bool read = false;
+        if (header == FactoryStatistics::RecordHeader) {
+            read = statistics.load(in);
+        } else if (header == ResearchState::RecordHeader) {
+            read = research.load(in);
+        } else {
+            Report("load", "Unbekannter Eintrag: " + header);
+            return false;
+        }
+        if (!read) {
+            Report("load", header + " konnte nicht geladen werden!");
+            return false;
+        }
     }
     return true;
 }

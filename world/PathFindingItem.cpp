@@ -32,7 +32,7 @@ bool IsNeed(std::int32_t value) {
 
 bool AreTaskTypes(const std::vector<TaskType>& tasks) {
     for (TaskType task : tasks) {
-        if (task < TaskError || task > TaskDeliver) {
+        if (task < TaskError || task > TaskResearch) {
             return false;
         }
     }

@@ -11,6 +11,12 @@
 #include <cstdlib>
 #include <filesystem>
 
+// A text's (or a shape's) ink in window pixels, and what it shows.
+struct Ink {
+    std::string what;
+    sf::FloatRect box;
+};
+
 // A real game under Xvfb, run in a scratch working directory that sees the
 // build's assets, so its save folder is its own.
 class DialogTest : public GameFixture {
@@ -65,6 +71,23 @@ protected:
         clickButton(game->getQuestionMenu(), kind);
     }
     unsigned speed() { return game->getGameTime().getSpeedLevel(); }
+
+    // The dialog lies inside the window, every ink inside the dialog, and no
+    // ink on another.
+    static void expectInksReadable(const Menu& menu, const std::vector<Ink>& inks) {
+        const sf::FloatRect dialog(menu.getPosition(), menu.getSize());
+        EXPECT_TRUE(sf::FloatRect(0.f, 0.f, Game::WindowWidth, Game::WindowHeight)
+                        .contains(dialog.left + dialog.width, dialog.top + dialog.height));
+        for (std::size_t a = 0; a < inks.size(); ++a) {
+            const sf::FloatRect& box = inks[a].box;
+            EXPECT_TRUE(dialog.contains(box.left, box.top) &&
+                        dialog.contains(box.left + box.width, box.top + box.height))
+                << inks[a].what << " leaves the dialog";
+            for (std::size_t b = a + 1; b < inks.size(); ++b)
+                EXPECT_FALSE(box.intersects(inks[b].box))
+                    << inks[a].what << " overlaps " << inks[b].what;
+        }
+    }
 
     std::filesystem::path buildFolder;
     std::filesystem::path scratch;

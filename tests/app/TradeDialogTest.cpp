@@ -28,11 +28,6 @@ std::string LineText(const Menu& menu, DialogLine::Role role) {
     return line == nullptr ? "" : line->getText();
 }
 
-struct Ink {
-    std::string what;
-    sf::FloatRect box;
-};
-
 // The ink of every text the dialogs added: column titles, the figures of the
 // list's lines shown whole, and the lines under the list; in window pixels.
 std::vector<Ink> NewTexts(const Menu& menu) {
@@ -68,20 +63,9 @@ std::vector<Ink> NewTexts(const Menu& menu) {
 class TradeDialogTest : public DialogTest {
 protected:
     void expectReadable(const Menu& menu) {
-        const sf::FloatRect dialog(menu.getPosition(), menu.getSize());
-        EXPECT_TRUE(sf::FloatRect(0.f, 0.f, Game::WindowWidth, Game::WindowHeight)
-                        .contains(dialog.left + dialog.width, dialog.top + dialog.height));
         const std::vector<Ink> inks = NewTexts(menu);
         EXPECT_GT(inks.size(), 3u);
-        for (std::size_t a = 0; a < inks.size(); ++a) {
-            const sf::FloatRect& box = inks[a].box;
-            EXPECT_TRUE(dialog.contains(box.left, box.top) &&
-                        dialog.contains(box.left + box.width, box.top + box.height))
-                << inks[a].what << " leaves the dialog";
-            for (std::size_t b = a + 1; b < inks.size(); ++b)
-                EXPECT_FALSE(box.intersects(inks[b].box))
-                    << inks[a].what << " overlaps " << inks[b].what;
-        }
+        expectInksReadable(menu, inks);
     }
 };
 

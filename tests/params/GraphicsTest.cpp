@@ -140,7 +140,7 @@ TEST_F(Graphics128Test, UndefinedValuesAnswerTheFallback) {
     }
     {
         CoutCapture out;
-        EXPECT_EQ(Graphics::GetTexture(static_cast<TaskType>(13)), Fallback128);
+        EXPECT_EQ(Graphics::GetTexture(static_cast<TaskType>(14)), Fallback128);
         EXPECT_EQ(out.text(), prefix + "TaskType unknown\n");
     }
 }

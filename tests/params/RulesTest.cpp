@@ -203,13 +203,13 @@ TEST(NeedRules, ObjectsAndTasksServingANeed) {
     EXPECT_EQ(GetTaskTypesForNeed(NeedToilet), Tasks{TaskToilet});
     EXPECT_EQ(GetTaskTypesForNeed(NeedFood), Tasks{TaskEat});
     EXPECT_EQ(GetTaskTypesForNeed(NeedCoffee), Tasks{TaskCoffee});
-    EXPECT_EQ(GetTaskTypesForNeed(NeedWork), (Tasks{TaskWork, TaskTransport}));
+    EXPECT_EQ(GetTaskTypesForNeed(NeedWork), (Tasks{TaskWork, TaskTransport, TaskResearch}));
     EXPECT_TRUE(GetTaskTypesForNeed(NeedSmoke).empty());
     EXPECT_TRUE(GetTaskTypesForNeed(NeedSocial).empty());
 }
 
 TEST(NeedRules, TasksThatOccupyTheirTile) {
-    for (int task = TaskError; task <= TaskDeliver; ++task) {
+    for (int task = TaskError; task <= TaskResearch; ++task) {
         const bool passesThrough = task == TaskNone || task == TaskWalk || task == TaskTransport ||
                                    task == TaskPickUp || task == TaskDeliver || task == TaskError;
         EXPECT_EQ(IsTileOccupyingTask(static_cast<TaskType>(task)), !passesThrough) << task;

@@ -30,7 +30,8 @@ TEST(DisplayNames, EnumerationTexts) {
     EXPECT_EQ(GetTaskTypeName(TaskNone), "KeinTask");
     EXPECT_EQ(GetTaskTypeName(TaskIdle), "Nichts tun");
     EXPECT_EQ(GetTaskTypeName(TaskDeliver), "Anliefern");
-    EXPECT_EQ(GetTaskTypeName(static_cast<TaskType>(13)), "UNKNOWN TASK");
+    EXPECT_EQ(GetTaskTypeName(TaskResearch), "Forschen");
+    EXPECT_EQ(GetTaskTypeName(static_cast<TaskType>(14)), "UNKNOWN TASK");
     EXPECT_EQ(GetTaskTypeName(static_cast<TaskType>(-2)), "UNKNOWN TASK");
 
     EXPECT_EQ(GetSkillTypeName(SkillWalkingSpeed), "Laufgeschwindigkeit");

@@ -141,7 +141,7 @@ TEST_F(PathFindingItemRecordTest, HostileRecordsAreRefusedWithTheirLine) {
         {record("-1", lists), "PathFindingItem::load() - need ungueltig!\n"},
         {record("7", lists), "PathFindingItem::load() - need ungueltig!\n"},
         {record("2", "Ver 0.1 1 1"), "PathfindingItem() - Laden von targets fehlgeschlagen!\n"},
-        {record("2", "Ver 0.1 1 1 2 Ver 0.1 1 13"),
+        {record("2", "Ver 0.1 1 1 2 Ver 0.1 1 14"),
          "PathfindingItem() - Laden von correspondingTasks fehlgeschlagen!\n"},
         {record("2", "Ver 0.1 1 1 2 Ver 0.1 1 6 Ver 0.1 1 999999"),
          "GameParams::Load::VectorOfGameObjectPtr() - GameObject::GetById() fehlgeschlagen!\n"

@@ -91,6 +91,18 @@ void Bench(PixelCanvas& canvas) {
     canvas.fillRect(9, 4, 7, 1, Shade(Metal, 1.4f));
 }
 
+// An office desk with a lamp on it.
+void Desk(PixelCanvas& canvas) {
+    canvas.fillRect(2, 12, 24, 4, Shade(Wood, 1.15f)); // top
+    canvas.fillRect(2, 16, 24, 2, Shade(Wood, 0.8f));
+    canvas.fillRect(3, 18, 8, 9, Shade(Wood, 0.9f)); // drawers
+    canvas.fillRect(4, 21, 6, 1, Shade(Wood, 0.6f));
+    canvas.fillRect(4, 24, 6, 1, Shade(Wood, 0.6f));
+    canvas.fillRect(21, 18, 3, 9, Shade(Wood, 0.7f)); // leg
+    canvas.fillRect(17, 4, 2, 8, Metal); // the lamp
+    canvas.fillRect(14, 3, 8, 3, sf::Color(240, 200, 60));
+}
+
 void Person(PixelCanvas& canvas, float cx, float top, sf::Color shirt) {
     canvas.fillEllipse(cx, top + 16.f, 8.f, 7.f, shirt);
     canvas.fillRect(static_cast<int>(cx) - 8, static_cast<int>(top) + 16, 16, 7, shirt);
@@ -187,6 +199,7 @@ const AlertIcon Icons[GameParams::Graphics::AlertIconCount] = {
     {Toilet, CrossBadge},          {BlockedFridge, NoEntryBadge},
     {Unloading, CrossBadge},       {Loading, CrossBadge},
     {Idler, QuestionBadge},        {Coin, MinusBadge},
+    {Desk, CrossBadge},            {Desk, QuestionBadge},
 };
 
 } // namespace

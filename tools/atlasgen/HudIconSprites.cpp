@@ -237,6 +237,34 @@ PixelCanvas Statistics() {
     return canvas;
 }
 
+// A round flask with something bubbling in it, and a spark of an idea.
+PixelCanvas ResearchIcon() {
+    PixelCanvas canvas(Size, Size);
+    const sf::Color glass(214, 232, 244);
+    const sf::Color liquid(86, 190, 110);
+    canvas.fillRect(12, 3, 7, 10, glass);
+    canvas.fillRect(11, 3, 9, 2, sf::Color(150, 156, 168));
+    canvas.fillEllipse(15.5f, 20.f, 10.f, 9.f, glass);
+    canvas.fillWhere(
+        [](int x, int y) {
+            const float dx = (static_cast<float>(x) + 0.5f - 15.5f) / 10.f;
+            const float dy = (static_cast<float>(y) + 0.5f - 20.f) / 9.f;
+            return y >= 19 && dx * dx + dy * dy <= 1.f;
+        },
+        liquid);
+    canvas.fillRect(7, 19, 17, 1, Shade(liquid, 1.25f));
+    canvas.fillEllipse(12.f, 23.f, 1.5f, 1.5f, sf::Color::White);
+    canvas.fillEllipse(18.f, 25.f, 1.f, 1.f, sf::Color::White);
+    canvas.fillEllipse(16.f, 15.f, 1.f, 1.f, sf::Color::White);
+    canvas.fillRect(8, 14, 2, 4, sf::Color(250, 250, 250)); // the glass's gleam
+    canvas.outline(Outline);
+    // The spark stays outside the rim.
+    canvas.fillRect(25, 2, 2, 8, Gold);
+    canvas.fillRect(22, 5, 8, 2, Gold);
+    canvas.fillRect(25, 5, 2, 2, sf::Color::White);
+    return canvas;
+}
+
 // A sledgehammer coming down on a cracked brick.
 PixelCanvas Demolish() {
     PixelCanvas canvas(Size, Size);
@@ -293,6 +321,7 @@ void DrawHudIcons(sf::Image& atlas) {
     DismissStaff().paintInto(atlas, Atlas::GetTexture(GuiDismissStaff));
     WorkPriorities().paintInto(atlas, Atlas::GetTexture(GuiWorkPriorities));
     Statistics().paintInto(atlas, Atlas::GetTexture(GuiStatistics));
+    ResearchIcon().paintInto(atlas, Atlas::GetTexture(GuiResearch));
     // Zones and objects are torn down with the same tool picture.
     Demolish().paintInto(atlas, Atlas::GetTexture(GuiDemolishZone));
     Demolish().paintInto(atlas, Atlas::GetTexture(GuiDemolishObject));

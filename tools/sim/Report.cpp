@@ -91,8 +91,9 @@ std::map<std::string, std::string> Runner::report() {
     AddCounts(report, "storeable.", level->getStoreableItemAmounts());
     AddCounts(report, "needing_shipping.", level->getItemsNeedingShippingPreparation());
     AddCounts(report, "ready_for_shipping.", level->getItemsReadyForShipping());
-    AddPrices(report, "market.buy.", level->getStockMarket().getItemBuyPrices());
-    AddPrices(report, "market.sell.", level->getStockMarket().getItemSellPrices());
+    // The prices the player trades at, as the order and sell dialogs show them.
+    AddPrices(report, "market.buy.", level->buyPrices());
+    AddPrices(report, "market.sell.", level->sellPrices());
     report["truck"] = Text(level->getActiveTruck() != nullptr ? 1 : 0);
     report["deliveries_pending"] = Text(level->getTruckLogistics().getDeliveryItems().size());
     report["pickups_pending"] = Text(level->getTruckLogistics().getPickUpItems().size());
@@ -104,6 +105,7 @@ std::map<std::string, std::string> Runner::report() {
     for (const Alert& alert : alerts)
         report[std::string("alert.") + AlertKindName(alert.kind)] = Text(alert.count());
     report["alerts"] = Text(alerts.size());
+    reportResearch(report);
     if (options.profile) {
         double sum = 0;
         for (double sample : updateMicroseconds)

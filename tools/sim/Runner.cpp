@@ -90,6 +90,8 @@ int Runner::runLine(const Line& line) {
         return commandMoney(line);
     if (command == "expect")
         return commandExpect(line);
+    if (command == "research")
+        return commandResearch(line);
     if (command == "save")
         return commandSave(line);
     if (command == "load")

@@ -67,6 +67,9 @@ private:
     // Books money straight into the account: scenarios and benchmarks that
     // build big factories would run out of money first. No game feature.
     int commandMoney(const Line& line);
+    // The research dialog and the report's research keys (RunnerResearch.cpp).
+    int commandResearch(const Line& line);
+    void reportResearch(std::map<std::string, std::string>& report) const;
     // Save files (RunnerSaveFile.cpp).
     int commandSave(const Line& line);
     int commandLoad(const Line& line);

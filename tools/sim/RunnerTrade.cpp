@@ -27,7 +27,7 @@ int Runner::commandBuy(const Line& line) {
     // An amount of 0 is left out of the order.
     if (count == 0)
         return SimOk;
-    const float price = DialogPrice(level->getStockMarket().getItemBuyPrices(), *item);
+    const float price = DialogPrice(level->buyPrices(), *item);
     // The level refuses more than the market supplies: the dialog's limit.
     if (price < 0.f || !level->buyItems(price, *item, static_cast<unsigned>(count)))
         refuse(line);
@@ -43,7 +43,7 @@ int Runner::commandSell(const Line& line) {
         return fail(line, "unknown item '" + line.words[1] + "'");
     if (count == 0)
         return SimOk;
-    const float price = DialogPrice(level->getStockMarket().getItemSellPrices(), *item);
+    const float price = DialogPrice(level->sellPrices(), *item);
     // The level refuses more than the market wants or storage holds unsold.
     if (price < 0.f || !level->sellItems(*item, static_cast<unsigned>(count), price))
         refuse(line);

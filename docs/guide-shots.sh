@@ -83,6 +83,12 @@ shot order >/dev/null
 xs_key Escape
 xs_key Escape
 dialog sell 333 392
+# The statistics, opened by the bar's last button: the days, then the benches.
+xs_click 405 683
+shot statistics >/dev/null
+xs_click 387 630
+shot benches >/dev/null
+xs_key Escape
 # A click on a workbench with no tool opens its production.
 xs_click 832 240
 shot production >/dev/null
@@ -98,8 +104,11 @@ xs_key Escape
 xs_key Escape
 
 keep factory 960x470+64+130 80% factory
+keep factory 350x56+930+30 100% alerts
 keep labour 624x522+328+99 80% labour-market
 keep staff 824x404+228+158 80% staff-priorities
 keep order 824x520+228+100 80% order
 keep prices 1024x702+128+9 70% price-chart
+keep statistics 1024x600+128+60 75% statistics
+keep production 1000x600+140+60 75% production
 xs_end

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/TempFolder.hpp"
 #include "GameFixture.hpp"
 
 #include "app/DialogLayout.hpp"
@@ -24,9 +25,8 @@ protected:
     void SetUp() override {
         namespace fs = std::filesystem;
         buildFolder = fs::current_path();
-        char pattern[] = "/tmp/ostravel-dialogs-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        scratch = pattern;
+        scratch = MakeTempFolder("dialogs");
+        ASSERT_FALSE(scratch.empty());
         for (const char* assets : {"fonts", "img", "data"})
             fs::create_directory_symlink(buildFolder / assets, scratch / assets);
         // The game's save folder in its data folder is the scratch's save/.

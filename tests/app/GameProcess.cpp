@@ -1,5 +1,7 @@
 #include "GameProcess.hpp"
 
+#include "tests/TempFolder.hpp"
+
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -16,8 +18,7 @@ void sleepMilliseconds(int milliseconds) {
 }
 
 GameProcess::GameProcess() {
-    char pattern[] = "/tmp/ostravel-game-XXXXXX";
-    root = mkdtemp(pattern);
+    root = MakeTempFolder("game");
     fs::copy_file("ostravel", root / "ostravel");
     for (const char* folder : {"fonts", "img", "data"})
         fs::copy(folder, root / folder, fs::copy_options::recursive);

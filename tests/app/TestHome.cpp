@@ -1,6 +1,7 @@
 // Every game these tests start keeps its saves and settings in a scratch
 // folder, never in the home of whoever runs the tests.
 
+#include "tests/TempFolder.hpp"
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -12,9 +13,8 @@ namespace {
 class ScratchHome : public ::testing::Environment {
 public:
     void SetUp() override {
-        char pattern[] = "/tmp/ostravel-home-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
+        folder = MakeTempFolder("home");
+        ASSERT_FALSE(folder.empty());
         setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
         setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
     }

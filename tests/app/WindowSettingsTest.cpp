@@ -1,5 +1,6 @@
 // The window at any size and the settings dialog, on a real game under Xvfb.
 
+#include "tests/TempFolder.hpp"
 #include "DialogTestSupport.hpp"
 
 #include "settings/Settings.hpp"
@@ -16,9 +17,8 @@ class WindowSettingsTest : public DialogTest {
 protected:
     void SetUp() override {
         configHome = std::getenv("XDG_CONFIG_HOME");
-        char pattern[] = "/tmp/ostravel-config-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        config = pattern;
+        config = MakeTempFolder("config");
+        ASSERT_FALSE(config.empty());
         setenv("XDG_CONFIG_HOME", config.c_str(), 1);
         DialogTest::SetUp();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/TempFolder.hpp"
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -12,9 +13,8 @@ class ScratchFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         previous = std::filesystem::current_path();
-        std::string pattern = "/tmp/ostravel-scratch-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        scratch = pattern;
+        scratch = MakeTempFolder("scratch");
+        ASSERT_FALSE(scratch.empty());
         std::filesystem::current_path(scratch);
     }
     void TearDown() override {

@@ -1,5 +1,6 @@
 // Where the player's files go, and the saves of an older game brought over.
 
+#include "tests/TempFolder.hpp"
 #include "../params/CoutCapture.hpp"
 #include "paths/OldSaves.hpp"
 #include "paths/UserFolders.hpp"
@@ -43,9 +44,8 @@ private:
 class UserFoldersTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/ostravel-folders-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
+        folder = MakeTempFolder("folders");
+        ASSERT_FALSE(folder.empty());
     }
     void TearDown() override { fs::remove_all(folder); }
 

@@ -2,6 +2,7 @@
 // the file gives the defaults for what cannot be read, with one line of
 // explanation and never a crash.
 
+#include "tests/TempFolder.hpp"
 #include "../params/CoutCapture.hpp"
 #include "settings/Settings.hpp"
 
@@ -19,9 +20,8 @@ namespace fs = std::filesystem;
 class SettingsFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/ostravel-settings-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
+        folder = MakeTempFolder("settings");
+        ASSERT_FALSE(folder.empty());
         path = (folder / "ostravel" / "settings.ini").string();
     }
     void TearDown() override { fs::remove_all(folder); }

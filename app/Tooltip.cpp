@@ -12,9 +12,42 @@ namespace {
 
 const sf::Color RuleColour(150, 150, 150);
 
+sf::String decoded(const std::string& utf8) {
+    return sf::String::fromUtf8(utf8.begin(), utf8.end());
+}
+
+// The line broken between words wherever it would run wider than maxWidth.
+// A single word wider than that keeps its own line.
+std::string wrapped(const std::string& line, const sf::Text& style, float maxWidth) {
+    if (style.getFont() == nullptr)
+        return line;
+    sf::Text measure("", *style.getFont(), style.getCharacterSize());
+    const auto width = [&measure](const std::string& utf8) {
+        measure.setString(decoded(utf8));
+        return measure.getLocalBounds().width;
+    };
+    if (width(line) <= maxWidth)
+        return line;
+    std::istringstream words(line);
+    std::string word;
+    std::string result;
+    std::string current;
+    while (words >> word) {
+        const std::string longer = current.empty() ? word : current + " " + word;
+        if (!current.empty() && width(longer) > maxWidth) {
+            result += current + "\n";
+            current = word;
+        } else {
+            current = longer;
+        }
+    }
+    return result + current;
+}
+
 // The text with every rule line left empty, and where those lines start
-// (counted in characters of the decoded string).
-sf::String withoutRules(const std::string& utf8, std::vector<std::size_t>& ruleStarts) {
+// (counted in characters of the decoded string); long lines wrapped.
+sf::String withoutRules(const std::string& utf8, const sf::Text& style, float maxWidth,
+                        std::vector<std::size_t>& ruleStarts) {
     ruleStarts.clear();
     std::istringstream lines(utf8);
     std::string line;
@@ -26,15 +59,15 @@ sf::String withoutRules(const std::string& utf8, std::vector<std::size_t>& ruleS
         }
         first = false;
         if (line == GameParams::Phrases::TooltipRule) {
-            ruleStarts.push_back(sf::String::fromUtf8(kept.begin(), kept.end()).getSize());
+            ruleStarts.push_back(decoded(kept).getSize());
         } else {
-            kept += line;
+            kept += wrapped(line, style, maxWidth);
         }
     }
     if (!utf8.empty() && utf8.back() == '\n') {
         kept += '\n';
     }
-    return sf::String::fromUtf8(kept.begin(), kept.end());
+    return decoded(kept);
 }
 
 } // namespace
@@ -55,6 +88,7 @@ Tooltip::Tooltip() {
 
 void Tooltip::setFont(const sf::Font& font) {
     text.setFont(font);
+    source.clear();
 }
 
 void Tooltip::setText(const std::string& newText) {
@@ -63,7 +97,11 @@ void Tooltip::setText(const std::string& newText) {
         return;
     }
     shown = true;
-    text.setString(withoutRules(newText, ruleLineStarts));
+    // The pointer's walk hands the same text over every frame.
+    if (newText == source)
+        return;
+    source = newText;
+    text.setString(withoutRules(newText, text, MaxTextWidth, ruleLineStarts));
     updateSize();
     placeText();
 }

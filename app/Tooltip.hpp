@@ -21,11 +21,14 @@ public:
     Tooltip();
 
     void setFont(const sf::Font& font);
-    // UTF-8. Empty hides the box and keeps the old text.
+    // UTF-8. Empty hides the box and keeps the old text. Lines wider than
+    // MaxTextWidth are wrapped between words.
     void setText(const std::string& newText);
     void updateSize();
     // Puts the text inside the inner margins of the box.
     void placeText();
+
+    static constexpr float MaxTextWidth = 420.f;
 
     bool isShown() const { return shown; }
     void setShown(bool isShown) { shown = isShown; }
@@ -41,6 +44,8 @@ protected:
 private:
     static constexpr float CornerRadius = 5.f;
 
+    // The text as given, before wrapping.
+    std::string source;
     bool shown = false;
     sf::Text text;
     sf::RoundedRectangleShape background;

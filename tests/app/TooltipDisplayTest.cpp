@@ -68,3 +68,38 @@ TEST_F(TooltipDisplayTest, PartsAreSeparatedByLinesAndTheBoxStaysInTheWindow) {
                                             static_cast<unsigned>(at.y + rules[0]));
     EXPECT_LT(onRule.r, 200) << "no line where the rule runs";
 }
+
+TEST_F(TooltipDisplayTest, LongLinesWrapInsideTheBoxAndTheBoxStaysInTheWindowAtEveryEdge) {
+    Tooltip tooltip;
+    tooltip.setFont(game->getFont());
+    const std::string line = u8"Wartet auf Zutaten: Stahl, Aluminium, Glas, Gummi, Getriebe, "
+                             u8"Auspuffanlage und Motorblock für die nächste Fertigung";
+    tooltip.setText(line + "\n" + GameParams::Phrases::TooltipRule + "\n" + line);
+    EXPECT_LE(tooltip.getWidth(), Tooltip::MaxTextWidth + 12.f);
+    const sf::FloatRect ink = tooltip.getText().getGlobalBounds();
+    EXPECT_GE(ink.left, 5.f);
+    EXPECT_GE(ink.top, 2.f);
+    EXPECT_LE(ink.left + ink.width, tooltip.getWidth() - 5.f);
+    EXPECT_LE(ink.top + ink.height, tooltip.getHeight() - 2.f);
+    const std::vector<float> rules = tooltip.getRuleHeights();
+    ASSERT_EQ(rules.size(), 1u);
+    EXPECT_GT(rules[0], ink.top);
+    EXPECT_LT(rules[0], ink.top + ink.height);
+
+    // The game's own tooltip near each edge and corner of the window.
+    const sf::Vector2f screen = game->getGuiSize();
+    const int right = static_cast<int>(screen.x) - 2;
+    const int bottom = static_cast<int>(screen.y) - 2;
+    for (const sf::Vector2i at :
+         {sf::Vector2i{1, 1}, sf::Vector2i{right, 1}, sf::Vector2i{1, bottom},
+          sf::Vector2i{right, bottom}, sf::Vector2i{right, bottom / 2}}) {
+        game->movePointerTo(at);
+        const Tooltip& shown = game->getTooltip();
+        if (!shown.isShown())
+            continue;
+        EXPECT_GE(shown.getPosition().x, 0.f) << at.x << "," << at.y;
+        EXPECT_GE(shown.getPosition().y, 0.f) << at.x << "," << at.y;
+        EXPECT_LE(shown.getPosition().x + shown.getWidth(), screen.x) << at.x << "," << at.y;
+        EXPECT_LE(shown.getPosition().y + shown.getHeight(), screen.y) << at.x << "," << at.y;
+    }
+}

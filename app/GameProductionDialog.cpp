@@ -24,9 +24,9 @@ using DialogLayout::DialogLine;
 // Wide enough for the longest list of ingredients beside the figures: as
 // wide as the price chart's dialog.
 constexpr float ProductionWidthFactor = 2.5f;
-constexpr float EntryHeight = 32.f;
-// Thirteen whole lines.
-constexpr float ListHeight = 13.f * EntryHeight;
+// Room between the lines, and a list low enough for the smallest window.
+constexpr float EntryHeight = 36.f;
+constexpr int ListLines = 11;
 constexpr float HeaderHeight = 22.f;
 // The list's border and scrollbar beside its entries.
 constexpr float ListBorder = 1.f;
@@ -104,7 +104,7 @@ void Game::buildProductionMenu(const GameObject& object) {
 
     auto list = std::make_unique<MenuListbox>(font);
     list->setEntryHeight(EntryHeight);
-    list->setSize(width, ListHeight);
+    list->setSize(width, list->heightForLines(ListLines));
     MenuListbox* shown = productionMenu.add(std::move(list));
     const StockMarket::PriceTable buyPrices = level->buyPrices();
     const StockMarket::PriceTable sellPrices = level->sellPrices();

@@ -74,8 +74,7 @@ void Game::buildResearchMenu() {
     auto list = std::make_unique<MenuListbox>(font);
     list->setEntryHeight(EntryHeight);
     // Every line whole inside the list's border.
-    list->setSize(width, EntryHeight * static_cast<float>(Research::Projects().size()) +
-                             2.f * list->getBorderThickness());
+    list->setSize(width, list->heightForLines(static_cast<int>(Research::Projects().size())));
     MenuListbox* shown = researchMenu.add(std::move(list));
     for (const ResearchProjectInfo& info : Research::Projects())
         shown->addProgressEntry(static_cast<int>(info.project), info.name);
@@ -94,13 +93,17 @@ void Game::refreshResearchMenu() {
     if (list == nullptr)
         return;
     const ResearchState& research = level->getResearch();
+    // The project in work is selected, or none once it is finished: a
+    // highlight left on a finished project reads as still in work.
+    MenuListboxEntry* active = nullptr;
     for (auto* entry : DialogLayout::FindAll<MenuListboxProgressEntry>(researchMenu)) {
         const auto project = static_cast<ResearchProject>(entry->getTag());
         if (const ResearchProjectInfo* info = Research::Find(project))
             ShowProject(*entry, *info, research);
-        if (project == research.getActive())
-            list->select(entry);
+        if (research.hasActive() && project == research.getActive())
+            active = entry;
     }
+    list->select(active);
     list->update();
 }
 

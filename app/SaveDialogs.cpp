@@ -27,9 +27,10 @@ using DialogLayout::DialogLine;
 // Wide enough for a name, the game date, the balance, the staff and the
 // time of saving side by side.
 constexpr float SaveDialogWidth = 900.f;
-constexpr float EntryHeight = 28.f;
-// Whole lines only, so no line is cut in half before the player scrolls.
-constexpr float ListLines = 8.f;
+// Room between the lines; whole lines only, so no line is cut in half
+// before the player scrolls.
+constexpr float EntryHeight = 32.f;
+constexpr int ListLines = 7;
 constexpr float ColumnHeaderHeight = 22.f;
 constexpr float PictureHeight = 150.f;
 constexpr float NameBoxHeight = 30.f;
@@ -78,7 +79,7 @@ void Game::buildSaveList(Menu& menu, bool chooseNewest) {
     menu.add(std::move(header));
     auto list = std::make_unique<MenuListbox>(font);
     list->setEntryHeight(EntryHeight);
-    list->setSize(SaveDialogWidth, ListLines * EntryHeight);
+    list->setSize(SaveDialogWidth, list->heightForLines(ListLines));
     MenuListbox* shown = menu.add(std::move(list));
     MenuListboxEntry* newest = nullptr;
     for (const GameParams::SaveGameListing& save : GameParams::ListSaveGamesNewestFirst()) {

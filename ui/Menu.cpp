@@ -3,6 +3,7 @@
 #include "params/Graphics.hpp"
 #include "ui/MenuButton.hpp"
 #include "ui/MenuLabel.hpp"
+#include "ui/MenuListbox.hpp"
 #include "ui/MenuSpacer.hpp"
 #include "ui/MenuTextbox.hpp"
 
@@ -164,6 +165,14 @@ void Menu::resetBackground() {
     background.setCornerPointCount(10);
     width = 0.f;
     height = 0.f;
+}
+
+void Menu::setOpen(bool isOpen) {
+    if (isOpen && !open)
+        for (MenuElement* element : getAllElements())
+            if (auto* list = dynamic_cast<MenuListbox*>(element))
+                list->scrollTo(0.f);
+    open = isOpen;
 }
 
 void Menu::setMargins(float x, float y) {

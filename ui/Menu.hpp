@@ -74,7 +74,8 @@ public:
     sf::RoundedRectangleShape& getBackground() { return background; }
 
     bool isOpen() const { return open; }
-    void setOpen(bool isOpen) { open = isOpen; }
+    // Opening shows every list of the dialog from its top.
+    void setOpen(bool isOpen);
     Game* getGame() const { return game; }
     void setGame(Game* newGame) { game = newGame; }
     // Labels and text boxes made later copy it; buttons refer to this copy.

@@ -76,6 +76,8 @@ public:
     MenuScrollbar& getScrollbar() { return *scrollbar; }
 
     void setEntryHeight(float newHeight);
+    // The height that shows that many whole lines inside the frame.
+    float heightForLines(int lines) const;
     float getEntryHeight() const { return entryHeight; }
     float getScrollStep() const { return scrollStep; }
     float getBorderThickness() const { return borderThickness; }

@@ -8,6 +8,7 @@
 #include <SFML/Graphics/View.hpp>
 
 #include <algorithm>
+#include <cmath>
 
 float MenuListbox::getContentHeight() const {
     float sum = 0.f;
@@ -55,6 +56,10 @@ void MenuListbox::setEntryHeight(float newHeight) {
     layoutValid = false;
 }
 
+float MenuListbox::heightForLines(int lines) const {
+    return static_cast<float>(lines) * entryHeight + 2.f * borderThickness;
+}
+
 void MenuListbox::setSize(float newWidth, float newHeight) {
     width = newWidth;
     height = newHeight;
@@ -73,8 +78,12 @@ void MenuListbox::update() {
     scrollbar->update();
 
     const float hiddenContent = getContentHeight() - (height - 2.f * t);
-    const float offset =
+    float offset =
         hiddenContent > 0.f ? hiddenContent / 100.f * scrollbar->getScrollPosition() : 0.f;
+    // Whole lines only, wherever the scrollbar was dragged to: no line is
+    // cut in half at the list's top or bottom.
+    if (entryHeight > 0.f && hiddenContent > 0.f)
+        offset = std::min(std::round(offset / entryHeight) * entryHeight, hiddenContent);
     float k = 0.f;
     for (const auto& entry : entries) {
         if (!entry->isVisible())

@@ -95,6 +95,8 @@ TEST_F(ResearchDialogTest, AProjectIsChosenByClickingAndShowsItsProgressAndWhenI
     reopen();
     EXPECT_EQ(first->getState(), "Erforscht");
     EXPECT_FLOAT_EQ(first->getFraction(), 1.f);
+    // Nothing is in work: no line is highlighted as if it were.
+    EXPECT_EQ(DialogLayout::FindFirst<MenuListbox>(menu)->getSelectedEntry(), nullptr);
     EXPECT_EQ(EntryOf(menu, ResearchProject::Production3)->getState(),
               "Erst „Schnellere Fertigung II“ erforschen");
     // Finished is not chosen again; the next step now can be.

@@ -17,7 +17,9 @@ MenuLabel* Start(Menu& menu, Game* game, const sf::Font& font, const std::string
     menu.setFont(font);
     menu.resetBackground();
     menu.setGame(game);
-    return menu.addLabel(MenuLabel::AlignCentre, title, width, TitleHeight);
+    MenuLabel* label = menu.addLabel(MenuLabel::AlignCentre, title, width, TitleHeight);
+    label->setLargestCharacterSize(TitleCharacterSize);
+    return label;
 }
 
 std::vector<MenuButton*> AddButtons(Menu& menu, const std::vector<int>& kinds, float width) {

@@ -15,7 +15,9 @@ class MenuLabel;
 // two equal buttons at the bottom, centred in the window.
 namespace DialogLayout {
 
-constexpr float TitleHeight = 30.f;
+// Every dialog's title in one size, whatever its letters.
+constexpr float TitleHeight = 38.f;
+constexpr unsigned TitleCharacterSize = 30;
 
 // Clears the dialog, gives it the game and its font, and adds the title.
 MenuLabel* Start(Menu& menu, Game* game, const sf::Font& font, const std::string& title,

@@ -19,11 +19,12 @@ namespace {
 
 using DialogLayout::DialogLine;
 
-constexpr float ListHeight = 300.f;
 // The buy and sell lines hold an image and their amount controls.
 constexpr float TradeEntryHeight = 40.f;
 constexpr float ColumnHeaderHeight = 22.f;
-constexpr float TradeListLines = 8.f;
+constexpr int TradeListLines = 8;
+constexpr int StaffListLines = 7;
+constexpr float ListScrollbarWidth = 30.f;
 // A person's name, three skills, three needs and the salary take about 415
 // pixels; at 400 the salary would sit under the buttons.
 constexpr float SelectorHeight = 420.f;
@@ -34,13 +35,12 @@ constexpr float PriceChartHeight = 600.f;
 const char* const BuyPricesTitle = "Item-Kaufpreise";
 const char* const SellPricesTitle = "Item-Verkaufspreise";
 
-// Without an entry height the list keeps its own.
-std::unique_ptr<MenuListbox> MakeList(const sf::Font& font, float width, float entryHeight = 0.f,
-                                      float height = ListHeight) {
+// Whole lines only, so no line is cut in half before the player scrolls.
+std::unique_ptr<MenuListbox> MakeList(const sf::Font& font, float width, float entryHeight,
+                                      int lines) {
     auto list = std::make_unique<MenuListbox>(font);
-    if (entryHeight > 0.f)
-        list->setEntryHeight(entryHeight);
-    list->setSize(width, height);
+    list->setEntryHeight(entryHeight);
+    list->setSize(width, list->heightForLines(lines));
     return list;
 }
 
@@ -48,8 +48,7 @@ std::unique_ptr<MenuListbox> MakeList(const sf::Font& font, float width, float e
 // chosen amounts and the answer to the last action.
 void AddTradeList(Menu& menu, const sf::Font& font, float width) {
     menu.add(std::make_unique<MenuColumnHeader>(font, ColumnHeaderHeight));
-    // Whole lines only, so no line is cut in half before the player scrolls.
-    menu.add(MakeList(font, width, TradeEntryHeight, TradeListLines * TradeEntryHeight));
+    menu.add(MakeList(font, width, TradeEntryHeight, TradeListLines));
     DialogLayout::AddLine(menu, DialogLine::Totals, width);
     DialogLayout::AddLine(menu, DialogLine::Note, width);
 }
@@ -123,7 +122,13 @@ void Game::buildDismissMenu() {
 
 void Game::buildStaffMenu() {
     DialogLayout::Start(staffMenu, this, font, "Angestellte verwalten", dialogWidthLarge);
-    staffMenu.add(MakeList(font, dialogWidthLarge, TradeEntryHeight));
+    auto header = std::make_unique<MenuColumnHeader>(font, ColumnHeaderHeight);
+    // The priorities end where the lines do, left of the scrollbar.
+    const float linesEnd = dialogWidthLarge - ListScrollbarWidth - 8.f;
+    header->setColumns({{8.f, 300.f, false}, {300.f, linesEnd, true}},
+                       {"Name", "Arbeiten nach Vorrang, links zuerst"});
+    staffMenu.add(std::move(header));
+    staffMenu.add(MakeList(font, dialogWidthLarge, TradeEntryHeight, StaffListLines));
     staffMenu.addButton(ButtonCloseStaff);
     DialogLayout::Finish(staffMenu);
     refreshStaffMenu();

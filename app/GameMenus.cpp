@@ -83,11 +83,7 @@ void Game::bindMenuActions() {
 }
 
 void Game::buildMainMenu() {
-    mainMenu.clear();
-    mainMenu.setFont(font);
-    mainMenu.resetBackground();
-    mainMenu.setGame(this);
-    mainMenu.addLabel(MenuLabel::AlignCentre, "Main Menu", dialogWidthSmall, 30.f);
+    DialogLayout::Start(mainMenu, this, font, "Main Menu", dialogWidthSmall);
     // Starting anew, apart from the saves below.
     mainMenu.addButton(ButtonNewGame);
     mainMenu.add(std::make_unique<MenuSpacer>(nullptr, dialogWidthSmall, 24.f));

@@ -18,9 +18,8 @@ namespace {
 
 // Wider than the main menu it is most often asked over, so its edges show.
 constexpr float QuestionWidth = 480.f;
-// One size for every title and every line, whatever letters they hold; a
-// long name only makes its own line smaller.
-constexpr unsigned TitleCharacterSize = 30;
+// One size for every line, whatever letters it holds; a long name only
+// makes its own line smaller.
 constexpr unsigned LineCharacterSize = 20;
 constexpr float LineHeight = 24.f;
 constexpr float LineGap = 4.f;
@@ -31,8 +30,7 @@ const sf::Color ShadeColour(0, 0, 0, 110);
 
 void Game::buildQuestionMenu(const std::string& title, const std::vector<std::string>& lines,
                              int confirmKind) {
-    MenuLabel* heading = DialogLayout::Start(questionMenu, this, font, title, QuestionWidth);
-    heading->setLargestCharacterSize(TitleCharacterSize);
+    DialogLayout::Start(questionMenu, this, font, title, QuestionWidth);
     for (std::size_t index = 0; index < lines.size(); ++index) {
         if (index > 0)
             questionMenu.add(std::make_unique<MenuSpacer>(nullptr, QuestionWidth, LineGap));

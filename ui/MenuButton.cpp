@@ -5,6 +5,7 @@
 
 #include <SFML/Graphics/RenderTarget.hpp>
 
+#include <cmath>
 #include <cstring>
 
 const sf::Color MenuButton::NormalColor(255, 255, 255);
@@ -42,7 +43,6 @@ void MenuButton::setKind(int newKind) {
     background.setOutlineThickness(1.f);
     background.setCornersRadius(CornerRadius);
     background.setCornerPointCount(CornerPoints);
-    caption.setPosition(paddingX, paddingY);
     caption.setCharacterSize(CaptionSize);
     caption.setFillColor(sf::Color::Black);
     caption.setOutlineColor(sf::Color::White);
@@ -63,10 +63,20 @@ void MenuButton::activate(Game* actionGame) {
 
 void MenuButton::fitToText() {
     const sf::FloatRect bounds = TextMeasure::Bounds(caption);
-    caption.setOrigin(bounds.left, bounds.top);
     width = 2.f * paddingX + bounds.width;
     height = 2.f * paddingY + bounds.height;
     background.setSize(sf::Vector2f(width, height));
+    placeCaption();
+}
+
+void MenuButton::placeCaption() {
+    // Centred across, and on the line's baseline down: the buttons of a row
+    // read on one line, "Übernehmen" beside "Abbrechen" too.
+    const sf::FloatRect ink = TextMeasure::Bounds(caption);
+    const sf::FloatRect line = TextMeasure::LineBounds(caption);
+    caption.setOrigin(ink.left, line.top);
+    caption.setPosition(std::round((width - ink.width) / 2.f),
+                        std::round((height - line.height) / 2.f));
 }
 
 std::string MenuButton::getCaption() const {
@@ -87,10 +97,10 @@ void MenuButton::setChosen(bool isChosen) {
 }
 
 void MenuButton::setSize(float newWidth, float newHeight) {
-    caption.move((newWidth - width) / 2.f, (newHeight - height) / 2.f);
     width = newWidth;
     height = newHeight;
     background.setSize(sf::Vector2f(width, height));
+    placeCaption();
 }
 
 void MenuButton::onMousePressed(Game*) {

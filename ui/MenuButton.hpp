@@ -43,6 +43,7 @@ public:
     void setVisible(bool isVisible) override { visible = isVisible; }
     bool isVisible() const override { return visible; }
     sf::Color getFillColor() const { return background.getFillColor(); }
+    std::vector<const sf::Text*> getWrittenTexts() const override { return {&caption}; }
 
     static const sf::Color NormalColor;
     static const sf::Color HoverColor;
@@ -53,6 +54,7 @@ protected:
     void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
 
 private:
+    void placeCaption();
     // The colour at rest: normal, or that of the chosen one of a row.
     sf::Color restingColor() const { return chosen ? ChosenColor : NormalColor; }
 

@@ -26,6 +26,13 @@ void MenuColumnHeader::setColumns(const MenuTextColumns& newColumns,
     place();
 }
 
+std::vector<const sf::Text*> MenuColumnHeader::getWrittenTexts() const {
+    std::vector<const sf::Text*> written;
+    for (const sf::Text& title : titles)
+        written.push_back(&title);
+    return written;
+}
+
 void MenuColumnHeader::setSize(float newWidth, float newHeight) {
     width = newWidth;
     height = newHeight;

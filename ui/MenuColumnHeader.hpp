@@ -18,6 +18,7 @@ public:
     // One title per column; the columns are in the header's own space.
     void setColumns(const MenuTextColumns& newColumns, const std::vector<std::string>& titles);
     const std::vector<sf::Text>& getTitles() const { return titles; }
+    std::vector<const sf::Text*> getWrittenTexts() const override;
 
     sf::Vector2f getSize() const override { return sf::Vector2f(width, height); }
     void setSize(float newWidth, float newHeight) override;

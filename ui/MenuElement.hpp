@@ -4,6 +4,12 @@
 #include <SFML/Graphics/Transformable.hpp>
 #include <SFML/System/Vector2.hpp>
 
+#include <vector>
+
+namespace sf {
+class Text;
+}
+
 // What a container is told after one of its children handled an event.
 enum class MenuEventType : int {
     MouseMoved = 0,
@@ -42,6 +48,10 @@ public:
 
     // Right and bottom edges are outside, so neighbours never share a pixel.
     bool hits(int x, int y) const;
+
+    // The texts the element draws itself (not its children's), placed in
+    // its own space; what a check of a dialog's layout measures.
+    virtual std::vector<const sf::Text*> getWrittenTexts() const { return {}; }
 
 private:
     MenuElement* parent = nullptr;

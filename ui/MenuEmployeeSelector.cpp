@@ -27,6 +27,9 @@ constexpr float LineWidth = 255.f;
 constexpr float BarHeight = 8.f;
 constexpr float GroupGap = 30.f;
 constexpr float SalaryWidth = 122.5f;
+// Caption and amount in one size on one line, whatever their letters.
+constexpr float SalaryHeight = 22.f;
+constexpr unsigned SalaryCharacterSize = 18;
 constexpr const char* NoneText = u8"Keine Angestellten verfügbar.";
 const sf::Color Orange(255, 160, 0);
 
@@ -316,9 +319,11 @@ void MenuEmployeeSelector::showPerson(const Employee& person) {
 
     salaryCaption->setAlignment(MenuLabel::AlignLeft);
     salaryCaption->setText("Gehalt:");
-    salaryCaption->setSize(SalaryWidth, TitleHeight);
     salaryValue->setText(person.getSalaryText() + " pro Tag");
-    salaryValue->setSize(SalaryWidth, TitleHeight);
+    for (MenuLabel* label : {salaryCaption, salaryValue}) {
+        label->setSize(SalaryWidth, SalaryHeight);
+        label->setLargestCharacterSize(SalaryCharacterSize);
+    }
     salaryRow->update();
 }
 

@@ -5,6 +5,7 @@
 #include <SFML/Graphics/RenderTarget.hpp>
 
 #include <algorithm>
+#include <cmath>
 
 MenuLabel::MenuLabel(MenuElement* parent, const sf::Font& sourceFont) : font(sourceFont) {
     setParent(parent);
@@ -39,7 +40,7 @@ void MenuLabel::setTextColor(sf::Color color) {
 void MenuLabel::setSize(float newWidth, float newHeight) {
     width = newWidth;
     height = newHeight;
-    TextMeasure::FitCharacterSize(text, width, height, largestCharacterSize);
+    TextMeasure::FitCharacterSize(text, width, height, largestCharacterSize, keepsOneSize());
     align();
 }
 
@@ -51,13 +52,20 @@ void MenuLabel::setLargestCharacterSize(unsigned size) {
 }
 
 void MenuLabel::align() {
-    const sf::FloatRect bounds = TextMeasure::Bounds(text);
-    float x = -bounds.left;
+    const sf::FloatRect ink = TextMeasure::Bounds(text);
+    float x = -ink.left;
     if (alignment == AlignCentre)
-        x += (width - bounds.width) / 2.f;
+        x += (width - ink.width) / 2.f;
     else if (alignment == AlignRight)
-        x += width - bounds.width;
-    text.setPosition(x, -bounds.top + (height - bounds.height) / 2.f);
+        x += width - ink.width;
+    // Running text stands on the line's baseline, so labels side by side
+    // line up whatever their letters; a free label centres its ink.
+    if (keepsOneSize()) {
+        const sf::FloatRect line = TextMeasure::LineBounds(text);
+        text.setPosition(x, std::round(-line.top + (height - line.height) / 2.f));
+    } else {
+        text.setPosition(x, -ink.top + (height - ink.height) / 2.f);
+    }
 }
 
 void MenuLabel::draw(sf::RenderTarget& target, sf::RenderStates states) const {

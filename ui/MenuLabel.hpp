@@ -24,12 +24,14 @@ public:
     void setTextColor(sf::Color color);
     unsigned getCharacterSize() const { return text.getCharacterSize(); }
     const sf::Text& getTextShape() const { return text; }
+    std::vector<const sf::Text*> getWrittenTexts() const override { return {&text}; }
 
     sf::Vector2f getSize() const override { return sf::Vector2f(width, height); }
     // Fits the font size (up to the largest, 300 unless set) to the box, then aligns.
     void setSize(float newWidth, float newHeight) override;
-    // Lines of running text keep one size whatever their letters: a box
-    // fitted to the ink alone makes a line without descenders larger.
+    // Lines of running text keep one size and one baseline whatever their
+    // letters: a box fitted to the ink alone makes a line without
+    // descenders larger, and centring the ink moves it up.
     void setLargestCharacterSize(unsigned size);
     void setVisible(bool isVisible) override { visible = isVisible; }
     bool isVisible() const override { return visible; }
@@ -41,6 +43,7 @@ protected:
 
 private:
     void align();
+    bool keepsOneSize() const { return largestCharacterSize < MaxCharacterSize; }
 
     bool visible = true;
     float width = 0.f;

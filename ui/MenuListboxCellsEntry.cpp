@@ -25,6 +25,13 @@ std::string MenuListboxCellsEntry::getCellText(std::size_t index) const {
     return index < texts.size() ? texts[index] : std::string();
 }
 
+std::vector<const sf::Text*> MenuListboxCellsEntry::getWrittenTexts() const {
+    std::vector<const sf::Text*> written;
+    for (const sf::Text& cell : cells)
+        written.push_back(&cell);
+    return written;
+}
+
 void MenuListboxCellsEntry::setSize(float newWidth, float newHeight) {
     MenuListboxEntry::setSize(newWidth, newHeight);
     placeCells();

@@ -17,6 +17,7 @@ public:
 
     void setCells(const MenuTextColumns& newColumns, const std::vector<std::string>& texts);
     std::string getCellText(std::size_t index) const;
+    std::vector<const sf::Text*> getWrittenTexts() const override;
 
     void setSize(float newWidth, float newHeight) override;
 

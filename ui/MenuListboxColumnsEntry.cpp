@@ -1,10 +1,13 @@
 #include "ui/MenuListboxColumnsEntry.hpp"
 
+#include "ui/TextMeasure.hpp"
+
 #include <SFML/Graphics/RenderTarget.hpp>
 
 namespace {
 
 constexpr unsigned CellCharacterSize = 15;
+constexpr unsigned SmallestCharacterSize = 11;
 
 } // namespace
 
@@ -24,6 +27,13 @@ std::string MenuListboxColumnsEntry::getCellText(std::size_t index) const {
     return TextColumns::CellText(cells, index);
 }
 
+std::vector<const sf::Text*> MenuListboxColumnsEntry::getWrittenTexts() const {
+    std::vector<const sf::Text*> written{&getTextShape()};
+    for (const sf::Text& cell : cells)
+        written.push_back(&cell);
+    return written;
+}
+
 void MenuListboxColumnsEntry::setSize(float newWidth, float newHeight) {
     MenuListboxImageEntry::setSize(newWidth, newHeight);
     placeCells();
@@ -31,8 +41,17 @@ void MenuListboxColumnsEntry::setSize(float newWidth, float newHeight) {
 
 void MenuListboxColumnsEntry::placeCells() {
     const float rowHeight = getBoxSize().y;
-    for (std::size_t k = 0; k < cells.size() && k < columns.size(); ++k)
+    for (std::size_t k = 0; k < cells.size() && k < columns.size(); ++k) {
+        // A long cell (a product of many parts) gets smaller letters before
+        // it would run into its neighbour, and is shortened only below that.
+        const float room = columns[k].right - columns[k].left;
+        cells[k].setCharacterSize(CellCharacterSize);
+        while (cells[k].getCharacterSize() > SmallestCharacterSize &&
+               TextMeasure::Bounds(cells[k]).width > room)
+            cells[k].setCharacterSize(cells[k].getCharacterSize() - 1);
+        TextColumns::FitInto(cells[k], columns[k]);
         TextColumns::Place(cells[k], columns[k], rowHeight);
+    }
 }
 
 void MenuListboxColumnsEntry::draw(sf::RenderTarget& target, sf::RenderStates states) const {

@@ -19,6 +19,7 @@ public:
                   const std::vector<sf::Color>& colours = {});
     const std::vector<sf::Text>& getCells() const { return cells; }
     std::string getCellText(std::size_t index) const;
+    std::vector<const sf::Text*> getWrittenTexts() const override;
 
     void setSize(float newWidth, float newHeight) override;
 

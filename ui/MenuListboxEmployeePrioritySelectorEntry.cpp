@@ -49,6 +49,13 @@ MenuListboxEmployeePrioritySelectorEntry::MenuListboxEmployeePrioritySelectorEnt
 
 MenuListboxEmployeePrioritySelectorEntry::~MenuListboxEmployeePrioritySelectorEntry() = default;
 
+std::vector<const sf::Text*> MenuListboxEmployeePrioritySelectorEntry::getWrittenTexts() const {
+    std::vector<const sf::Text*> written{&getTextShape()};
+    for (const sf::Text& caption : captionTexts)
+        written.push_back(&caption);
+    return written;
+}
+
 std::vector<MenuElement*> MenuListboxEmployeePrioritySelectorEntry::getElements() const {
     std::vector<MenuElement*> list;
     for (const auto& button : swapButtons)

@@ -46,6 +46,7 @@ public:
         return static_cast<int>(swapButtons.size() + iconAreas.size());
     }
     std::vector<MenuElement*> getElements() const override;
+    std::vector<const sf::Text*> getWrittenTexts() const override;
     void onElementEvent(MenuEventType type, MenuElement* child) override;
     void update() override;
 

@@ -6,11 +6,13 @@
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/System/Clock.hpp>
 
+#include <cmath>
 #include <optional>
 
 const sf::Color MenuListboxEntry::NormalColor(255, 255, 255);
 const sf::Color MenuListboxEntry::HoverColor(200, 200, 200);
-const sf::Color MenuListboxEntry::SelectedColor(100, 100, 100);
+// Light enough for black text to read on it, and unlike the hover grey.
+const sf::Color MenuListboxEntry::SelectedColor(150, 190, 235);
 
 namespace {
 
@@ -57,9 +59,11 @@ void MenuListboxEntry::setText(const std::string& newText) {
 
 void MenuListboxEntry::placeText() {
     const float x = textStart();
-    const sf::FloatRect bounds = TextMeasure::Bounds(text);
-    text.setOrigin(bounds.left, bounds.top);
-    text.setPosition(x, (background.getSize().y - bounds.height) / 2.f);
+    // On the line's baseline, so that names in a column line up.
+    const sf::FloatRect ink = TextMeasure::Bounds(text);
+    const sf::FloatRect line = TextMeasure::LineBounds(text);
+    text.setOrigin(ink.left, line.top);
+    text.setPosition(x, std::round((background.getSize().y - line.height) / 2.f));
 }
 
 sf::Vector2f MenuListboxEntry::getSize() const {

@@ -37,6 +37,7 @@ public:
     bool isSelected() const { return focused; }
     sf::Color getFillColor() const { return background.getFillColor(); }
     const sf::Text& getTextShape() const { return text; }
+    std::vector<const sf::Text*> getWrittenTexts() const override { return {&text}; }
 
     // (0, 0) while invisible, so a hidden entry takes no room and is never hit.
     sf::Vector2f getSize() const override;

@@ -169,7 +169,7 @@ void MenuListboxItemAmountSelectorEntry::layoutControls(float w, float h) {
     for (sf::Text* shown : {&amountText, &priceText, &heldText})
         shown->setCharacterSize(LaidOutCharacterSize);
 
-    const sf::FloatRect amountBounds = TextMeasure::Bounds(amountText);
+    const sf::FloatRect amountBounds = TextMeasure::LineBounds(amountText);
     amountText.setOrigin(amountBounds.left + amountBounds.width, amountBounds.top);
     amountText.setPosition(w - edgeSpacing, (h - amountBounds.height) / 2.f);
 
@@ -181,7 +181,7 @@ void MenuListboxItemAmountSelectorEntry::layoutControls(float w, float h) {
     }
     const float leftmost = left + side + buttonSpacing;
 
-    const sf::FloatRect priceBounds = TextMeasure::Bounds(priceText);
+    const sf::FloatRect priceBounds = TextMeasure::LineBounds(priceText);
     priceText.setOrigin(priceBounds.left + priceBounds.width, priceBounds.top);
     priceText.setPosition(leftmost - edgeSpacing, (h - priceBounds.height) / 2.f);
 
@@ -190,7 +190,7 @@ void MenuListboxItemAmountSelectorEntry::layoutControls(float w, float h) {
     edges.buttonsLeft = leftmost;
     edges.priceRight = leftmost - edgeSpacing;
     edges.heldRight = edges.priceRight - PriceColumnWidth;
-    const sf::FloatRect heldBounds = TextMeasure::Bounds(heldText);
+    const sf::FloatRect heldBounds = TextMeasure::LineBounds(heldText);
     heldText.setOrigin(heldBounds.left + heldBounds.width, heldBounds.top);
     heldText.setPosition(edges.heldRight, (h - heldBounds.height) / 2.f);
 }

@@ -52,6 +52,9 @@ public:
     // -10, zero. They read right to left on screen.
     int getElementCount() const override { return static_cast<int>(buttons.size()); }
     std::vector<MenuElement*> getElements() const override;
+    std::vector<const sf::Text*> getWrittenTexts() const override {
+        return {&getTextShape(), &amountText, &priceText, &heldText};
+    }
     void onElementEvent(MenuEventType type, MenuElement* child) override;
     void update() override;
 

@@ -4,6 +4,8 @@
 
 #include <SFML/Graphics/RenderTarget.hpp>
 
+#include <cmath>
+
 #include <algorithm>
 
 namespace {
@@ -30,12 +32,14 @@ void SetUtf8(sf::Text& text, const std::string& value) {
     text.setString(sf::String::fromUtf8(value.begin(), value.end()));
 }
 
-// The text's ink at x (its left edge, or its right edge when alignRight),
+// The text at x (its left edge, or its right edge when alignRight),
 // centred on the row's middle y.
 void PlaceInk(sf::Text& text, float x, float middle, bool alignRight) {
-    const sf::FloatRect bounds = TextMeasure::Bounds(text);
+    // The line, not the ink, so captions with and without descenders share
+    // one baseline.
+    const sf::FloatRect bounds = TextMeasure::LineBounds(text);
     text.setOrigin(bounds.left + (alignRight ? bounds.width : 0.f),
-                   bounds.top + bounds.height / 2.f);
+                   std::round(bounds.top + bounds.height / 2.f));
     text.setPosition(x, middle);
 }
 

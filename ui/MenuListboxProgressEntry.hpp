@@ -33,6 +33,7 @@ public:
     std::vector<const sf::Text*> getTexts() const {
         return {&caption, &state, &description, &figures};
     }
+    std::vector<const sf::Text*> getWrittenTexts() const override { return getTexts(); }
 
     void setSize(float newWidth, float newHeight) override;
 

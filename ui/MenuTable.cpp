@@ -23,6 +23,13 @@ MenuTable::MenuTable(const sf::Font& sourceFont, MenuElement* parent) : font(sou
     setParent(parent);
 }
 
+std::vector<const sf::Text*> MenuTable::getWrittenTexts() const {
+    std::vector<const sf::Text*> written;
+    for (const sf::Text& text : texts)
+        written.push_back(&text);
+    return written;
+}
+
 void MenuTable::setColumns(std::vector<Column> newColumns) {
     columns = std::move(newColumns);
     rebuild();

@@ -61,6 +61,7 @@ public:
     std::size_t getShownRowCount() const;
     // The header's and the shown rows' texts, where they are drawn.
     const std::vector<sf::Text>& getTexts() const { return texts; }
+    std::vector<const sf::Text*> getWrittenTexts() const override;
 
     void onScroll(int delta) override;
 

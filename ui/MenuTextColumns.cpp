@@ -7,11 +7,13 @@
 namespace TextColumns {
 
 void Place(sf::Text& text, const MenuTextColumn& column, float rowHeight) {
-    const sf::FloatRect bounds = TextMeasure::Bounds(text);
-    text.setOrigin(bounds.left, bounds.top);
-    const float x = column.alignRight ? column.right - bounds.width : column.left;
+    const sf::FloatRect ink = TextMeasure::Bounds(text);
+    // Every cell of a row on one baseline, whatever its letters.
+    const sf::FloatRect line = TextMeasure::LineBounds(text);
+    text.setOrigin(ink.left, line.top);
+    const float x = column.alignRight ? column.right - ink.width : column.left;
     // Whole pixels keep small figures sharp.
-    text.setPosition(std::round(x), std::round((rowHeight - bounds.height) / 2.f));
+    text.setPosition(std::round(x), std::round((rowHeight - line.height) / 2.f));
 }
 
 void FitInto(sf::Text& text, const MenuTextColumn& column) {

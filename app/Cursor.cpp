@@ -89,6 +89,11 @@ bool Cursor::reset() {
     return true;
 }
 
+void Cursor::dropTool() {
+    cancelDrag();
+    reset();
+}
+
 void Cursor::selectTool(const MenuImageButton* button) {
     reset();
     if (button == nullptr)

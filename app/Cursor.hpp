@@ -34,6 +34,8 @@ public:
     // Cancels a running drag (the tool stays), else drops the tool; true when
     // a tool was dropped.
     bool reset();
+    // Ends any drag and drops the tool: its panel was closed.
+    void dropTool();
     bool onLeftPressed();
     bool onLeftReleased();
     void updateDrag();

@@ -47,6 +47,7 @@ const int BarElements[] = {GuiTilesPanel, GuiZonesPanel, GuiFurniturePanel, GuiS
 // their outer rounded corners; spacers keep their content this far inside.
 constexpr float EdgeOverhang = 10.f;
 constexpr int PanelColumns = 3;
+const sf::Color NegativeBalanceColor(196, 24, 24);
 // The bar button each pop-up panel opens from, in the order of the panels.
 const int PanelBarElements[] = {GuiTilesPanel, GuiZonesPanel, GuiFurniturePanel, GuiStaffPanel,
                                 GuiTradePanel};
@@ -210,9 +211,11 @@ MenuImageButton* GUI::findButton(int category, int element) const {
     return nullptr;
 }
 
-void GUI::setBalanceText(const std::string& text) {
-    if (balanceLabel != nullptr)
-        balanceLabel->setText(text);
+void GUI::setBalanceText(const std::string& text, bool belowZero) {
+    if (balanceLabel == nullptr)
+        return;
+    balanceLabel->setText(text);
+    balanceLabel->setTextColor(belowZero ? NegativeBalanceColor : sf::Color::Black);
 }
 
 std::string GUI::getBalanceText() const {

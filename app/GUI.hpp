@@ -44,7 +44,11 @@ public:
     bool onMousePressed(int x, int y);
     bool onMouseReleased(int x, int y);
     std::string getTooltipText(int x, int y) const;
-    void setBalanceText(const std::string& text);
+    // A balance below zero is shown in red.
+    void setBalanceText(const std::string& text, bool belowZero = false);
+    // The balance again, over the dialogs drawn since the HUD: the player
+    // sees the money whatever dialog is open.
+    void drawBalanceOnTop(sf::RenderTarget& target) const;
 
     // Opens the panel, or closes it when it is the open one.
     void togglePanel(Menu* panel, MenuImageButton* barButton);

@@ -138,6 +138,10 @@ void GUI::togglePanel(Menu* panel, MenuImageButton* barButton) {
         shownMenus.erase(std::remove(shownMenus.begin(), shownMenus.end(), closing),
                          shownMenus.end());
         openPanel = nullptr;
+        // A tool stays only while its panel is open, or its preview would
+        // follow the pointer over the next panel's work.
+        if (game != nullptr)
+            game->getCursor().dropTool();
         if (closing == panel)
             return;
     }
@@ -185,4 +189,10 @@ void GUI::draw(sf::RenderTarget& target, sf::RenderStates states) const {
         target.draw(frame, states);
     states.texture = nullptr;
     target.draw(alertList, states);
+}
+
+void GUI::drawBalanceOnTop(sf::RenderTarget& target) const {
+    sf::RenderStates states(getTransform());
+    states.texture = texture;
+    target.draw(balancePanel, states);
 }

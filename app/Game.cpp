@@ -189,7 +189,7 @@ void Game::refreshBalanceText() {
     if (!account.hasChanged())
         return;
     account.clearChanged();
-    gui.setBalanceText(account.getBalanceText());
+    gui.setBalanceText(account.getBalanceText(), account.getBalance() < 0.0);
 }
 
 void Game::handleEvent(const sf::Event& event) {
@@ -220,6 +220,11 @@ void Game::handleEvent(const sf::Event& event) {
         // Full screen is the window's business, whatever dialog is open.
         if (event.key.code == sf::Keyboard::F11) {
             changeSetting(&Settings::fullScreen, settings.fullScreen != 0 ? 0 : 1);
+            break;
+        }
+        // So is the frame counter, a debugging aid kept as a setting.
+        if (event.key.code == sf::Keyboard::F3) {
+            changeSetting(&Settings::showFps, settings.showFps != 0 ? 0 : 1);
             break;
         }
         // Held keys are counted whoever takes the event: a key held while a
@@ -285,6 +290,8 @@ void Game::draw() {
             drawQuestionShade();
         window->draw(*menu);
     }
+    if (!openMenus.empty())
+        gui.drawBalanceOnTop(*window);
     if (settings.showFps != 0)
         window->draw(fpsText);
     window->draw(tooltip);
@@ -295,7 +302,7 @@ void Game::updateFps(sf::Time elapsed) {
     const float seconds = elapsed.asSeconds();
     fps = seconds > 0.f ? std::floor(1.f / seconds) : 0.f;
     std::ostringstream line;
-    line << "FPS: " << fps;
+    line << "Bildrate: " << fps;
     fpsText.setString(line.str());
 }
 

@@ -86,7 +86,10 @@ void Game::onRightReleased() {
         closeTopMenu();
         return;
     }
-    if (cursor.reset())
+    // A right click during a drag takes back only the drag.
+    if (cursor.isDragging())
+        cursor.cancelDrag();
+    else if (cursor.reset())
         gui.clearToolHighlight();
     else if (Menu* panel = gui.getOpenPanel())
         gui.closePanel(panel);

@@ -54,7 +54,8 @@ void Game::adoptLevel() {
     selectedObject = nullptr;
     setZoom(zoomIndex);
     gameTime.setChanged();
-    gui.setBalanceText(level->getBankAccount().getBalanceText());
+    const BankAccount& account = level->getBankAccount();
+    gui.setBalanceText(account.getBalanceText(), account.getBalance() < 0.0);
 }
 
 void Game::askNewGame() {

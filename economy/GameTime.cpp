@@ -131,7 +131,10 @@ std::string GameTime::dateText(long long minutes) {
 }
 
 std::string GameTime::getInfoText() const {
-    return timeText(total) + "\n" + "Geschwindigkeit: " + std::to_string(speedLevel) + "x";
+    // The factor the player chose, as the speed keys name it; level 0 stops the clock.
+    const unsigned factor = getSpeedFactor();
+    const std::string speed = factor == 0 ? "Pause" : std::to_string(factor) + "\u00d7";
+    return timeText(total) + "\n" + "Geschwindigkeit: " + speed;
 }
 
 bool GameTime::save(std::ostream& out) const {

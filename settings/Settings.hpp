@@ -5,14 +5,15 @@
 
 // What the player chose in the settings dialog. Every field holds one of the
 // values its line of the settings table allows; the defaults are the game as
-// it always was, with an autosave every day.
+// it always was, with an autosave every day and without the frame counter
+// (a debugging aid: F3 shows it).
 struct Settings {
     int fullScreen = 0;
     int interfaceScale = 100; // percent
     int autosaveDays = 1;     // 0: never
     int scrollSpeed = 500;    // pixels per second at 1:1
     int edgeScrolling = 0;
-    int showFps = 1;
+    int showFps = 0;
 
     bool operator==(const Settings& other) const;
     bool operator!=(const Settings& other) const { return !(*this == other); }

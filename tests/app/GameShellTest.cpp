@@ -39,7 +39,7 @@ TEST(GameFrame, TheFpsLineShowsWholeFramesPerSecond) {
     Game game;
     game.updateFps(sf::microseconds(16667));
     EXPECT_FLOAT_EQ(game.getFps(), 59.f);
-    EXPECT_EQ(fpsText.getString().toAnsiString(), "FPS: 59");
+    EXPECT_EQ(fpsText.getString().toAnsiString(), "Bildrate: 59");
 }
 
 TEST(GamePause, LosingFocusPausesAndRegainingItRestoresTheSpeed) {

@@ -57,11 +57,19 @@ TEST_F(HudInputTest, RightClicksFirstDropTheToolThenCloseThePanel) {
     EXPECT_EQ(game->getGui().getOpenPanel(), nullptr);
 }
 
-TEST_F(HudInputTest, SwitchingPanelsHidesTheToolFrameButKeepsTheTool) {
-    chooseTool(GuiTilesPanel, CategoryTile, GuiBuildWall);
+TEST_F(HudInputTest, ClosingOrSwitchingThePanelDropsItsTool) {
+    // A door chosen, then the zones: no door follows the pointer over them.
+    chooseTool(GuiFurniturePanel, CategoryObject, GuiBuildDoor);
     click(hudButton(CategoryPanel, GuiZonesPanel));
     EXPECT_FALSE(highlightShown(GUI::ToolHighlight));
-    EXPECT_EQ(game->getCursor().getToolElement(), GuiBuildWall);
+    EXPECT_EQ(game->getCursor().getTool(), nullptr);
+    game->movePointerTo(worldPixel(10, 10));
+    EXPECT_EQ(game->getCursor().getPreview().getVertexCount(), 4u) << "only the frame";
+
+    chooseTool(GuiTilesPanel, CategoryTile, GuiBuildWall);
+    key(sf::Keyboard::Escape);
+    EXPECT_EQ(game->getCursor().getTool(), nullptr);
+    EXPECT_FALSE(game->isDialogOpen());
 }
 
 TEST_F(HudInputTest, PressingOneButtonAndReleasingOnAnotherDoesNothing) {

@@ -53,7 +53,8 @@ TEST(GameTime, StartsOnTheFirstMorningAtNormalSpeed) {
     EXPECT_EQ(clock.getSpeedLevelCount(), 4u);
     EXPECT_FLOAT_EQ(clock.getMinutesPerSecond(), 2.0f);
     EXPECT_TRUE(clock.hasChanged());
-    EXPECT_EQ(clock.getInfoText(), "09:00 Uhr, 01. " + Season(0) + " Jahr 1\nGeschwindigkeit: 1x");
+    EXPECT_EQ(clock.getInfoText(),
+              "09:00 Uhr, 01. " + Season(0) + " Jahr 1\nGeschwindigkeit: 1\u00d7");
 }
 
 TEST(GameTime, SpeedLevelIsClampedToTheTable) {
@@ -62,6 +63,17 @@ TEST(GameTime, SpeedLevelIsClampedToTheTable) {
     EXPECT_EQ(clock.getSpeedFactor(), 9u);
     clock.setSpeedLevel(40);
     EXPECT_EQ(clock.getSpeedLevel(), 3u);
+}
+
+TEST(GameTime, TheSpeedLineNamesTheChosenFactorNotItsPlaceInTheTable) {
+    GameTime clock;
+    const char* const expected[] = {"Pause", "1\u00d7", "5\u00d7", "9\u00d7"};
+    for (unsigned level = 0; level < 4; ++level) {
+        clock.setSpeedLevel(level);
+        const std::string text = clock.getInfoText();
+        EXPECT_EQ(text.substr(text.find('\n') + 1),
+                  std::string("Geschwindigkeit: ") + expected[level]);
+    }
 }
 
 TEST(GameTime, PausedClockChangesNothing) {

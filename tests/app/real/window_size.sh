@@ -73,10 +73,15 @@ XS_WINDOW=$(xdotool search --onlyvisible --name '^Ostravel$' | head -1)
 xdotool windowmove --sync "$XS_WINDOW" 0 0
 xs_wait_frames 1
 
-# Einstellungen: the frame counter off. The settings dialog is centred; its
-# rows: window mode, scale, autosave, scroll speed, edge scrolling, frames.
+# F3 shows the frame counter; Einstellungen turns it off again. The settings
+# dialog is centred; its rows: window mode, scale, autosave, scroll speed,
+# edge scrolling, frames.
 xs_move 900 300
-xs_shot counter-on >/dev/null
+xs_shot counter-off-at-start >/dev/null
+xs_key F3
+xs_expect_changed counter-off-at-start counter-on 0 40 80 25 20
+grep -q "show_fps=on" "$XDG_CONFIG_HOME/ostravel/settings.ini" ||
+    xs_fail "F3 did not keep the frame counter in the settings file"
 xs_key Escape
 xs_click 512 368 # "Einstellungen", below the middle of the main menu
 xs_expect_changed counter-on settings 120 120 780 400 50000

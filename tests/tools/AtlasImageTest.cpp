@@ -187,6 +187,38 @@ TEST_F(AtlasImageTest, ItemPicturesArePairwiseDifferent) {
                 << "items " << items[i] << " and " << items[j];
 }
 
+// A storage cell draws its item over the whole cell: the picture's middle
+// must be the cell's, to the atlas's 4-pixel grain.
+TEST_F(AtlasImageTest, ItemPicturesSitInTheMiddleOfTheirCells) {
+    for (ItemType type : GameParams::GetAllItemTypes()) {
+        const sf::IntRect rect = Atlas::GetTexture(type);
+        int left = rect.width, top = rect.height, right = -1, bottom = -1;
+        for (int y = 0; y < rect.height; ++y)
+            for (int x = 0; x < rect.width; ++x)
+                if (atlas.getPixel(rect.left + x, rect.top + y).a >= 128) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+        EXPECT_LE(std::abs((left + right + 1) - rect.width), 4) << "item " << type;
+        EXPECT_LE(std::abs((top + bottom + 1) - rect.height), 4) << "item " << type;
+    }
+}
+
+// The machine stands on a counter: nothing of it hangs over the counter's edge.
+TEST_F(AtlasImageTest, TheCoffeeMachineStaysOnItsCounter) {
+    const sf::IntRect machine = Atlas::GetTexture(ObjectCoffeeMachine);
+    const sf::IntRect counter = Atlas::GetTexture(ObjectKitchenCounter);
+    int overhanging = 0;
+    for (int y = 0; y < machine.height; ++y)
+        for (int x = 0; x < machine.width; ++x)
+            if (atlas.getPixel(machine.left + x, machine.top + y).a >= 128 &&
+                atlas.getPixel(counter.left + x, counter.top + y).a < 128)
+                ++overhanging;
+    EXPECT_EQ(overhanging, 0);
+}
+
 // Plain-coloured quads sample this pixel with smoothing, so its neighbours
 // must be white as well.
 TEST_F(AtlasImageTest, WhitePixelAndItsNeighboursArePureWhite) {

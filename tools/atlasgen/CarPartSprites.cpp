@@ -247,15 +247,15 @@ PixelCanvas Car() {
 } // namespace
 
 void DrawCarParts(sf::Image& atlas) {
-    Tyre().paintInto(atlas, Atlas::GetTexture(ItemTyre));
-    BrakeDisc().paintInto(atlas, Atlas::GetTexture(ItemBrake));
-    Spring().paintInto(atlas, Atlas::GetTexture(ItemSuspension));
-    SteeringWheel().paintInto(atlas, Atlas::GetTexture(ItemSteering));
-    Gearbox().paintInto(atlas, Atlas::GetTexture(ItemGearbox));
-    Exhaust().paintInto(atlas, Atlas::GetTexture(ItemExhaust));
-    EngineBlock().paintInto(atlas, Atlas::GetTexture(ItemEngineBlock));
-    Chassis().paintInto(atlas, Atlas::GetTexture(ItemChassis));
-    CarBody().paintInto(atlas, Atlas::GetTexture(ItemBody));
-    Engine().paintInto(atlas, Atlas::GetTexture(ItemEngine));
-    Car().paintInto(atlas, Atlas::GetTexture(ItemCar));
+    Tyre().centred().paintInto(atlas, Atlas::GetTexture(ItemTyre));
+    BrakeDisc().centred().paintInto(atlas, Atlas::GetTexture(ItemBrake));
+    Spring().centred().paintInto(atlas, Atlas::GetTexture(ItemSuspension));
+    SteeringWheel().centred().paintInto(atlas, Atlas::GetTexture(ItemSteering));
+    Gearbox().centred().paintInto(atlas, Atlas::GetTexture(ItemGearbox));
+    Exhaust().centred().paintInto(atlas, Atlas::GetTexture(ItemExhaust));
+    EngineBlock().centred().paintInto(atlas, Atlas::GetTexture(ItemEngineBlock));
+    Chassis().centred().paintInto(atlas, Atlas::GetTexture(ItemChassis));
+    CarBody().centred().paintInto(atlas, Atlas::GetTexture(ItemBody));
+    Engine().centred().paintInto(atlas, Atlas::GetTexture(ItemEngine));
+    Car().centred().paintInto(atlas, Atlas::GetTexture(ItemCar));
 }

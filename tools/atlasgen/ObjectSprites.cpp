@@ -133,21 +133,22 @@ PixelCanvas Toilet() {
     return canvas;
 }
 
-// Stands on a counter and is used from its left.
+// Stands on a counter and is used from its left; the cup stays on the
+// counter's top, inside its front edge.
 PixelCanvas CoffeeMachine() {
     PixelCanvas canvas(Size, Size);
     const sf::Color body(60, 58, 64);
-    canvas.fillRect(13, 7, 12, 18, body);
-    canvas.fillRect(13, 7, 12, 1, Shade(body, 1.5f));
-    canvas.fillRect(23, 8, 2, 17, Shade(body, 0.7f));
-    canvas.fillEllipse(19.f, 12.f, 3.f, 3.f, sf::Color(120, 70, 40)); // bean hopper
-    canvas.fillEllipse(18.5f, 11.5f, 1.2f, 1.2f, sf::Color(170, 110, 60));
-    canvas.fillRect(15, 18, 7, 2, sf::Color(200, 60, 50));
-    canvas.fillRect(10, 17, 3, 4, sf::Color(150, 150, 156)); // spout
+    canvas.fillRect(17, 7, 12, 18, body);
+    canvas.fillRect(17, 7, 12, 1, Shade(body, 1.5f));
+    canvas.fillRect(27, 8, 2, 17, Shade(body, 0.7f));
+    canvas.fillEllipse(23.f, 12.f, 3.f, 3.f, sf::Color(120, 70, 40)); // bean hopper
+    canvas.fillEllipse(22.5f, 11.5f, 1.2f, 1.2f, sf::Color(170, 110, 60));
+    canvas.fillRect(19, 18, 7, 2, sf::Color(200, 60, 50));
+    canvas.fillRect(14, 17, 3, 4, sf::Color(150, 150, 156)); // spout
     // The cup under the spout.
-    canvas.fillEllipse(7.f, 19.f, 3.5f, 3.5f, sf::Color(248, 248, 244));
-    canvas.fillEllipse(7.f, 19.f, 2.2f, 2.2f, sf::Color(110, 66, 34));
-    canvas.fillRect(6, 23, 2, 2, sf::Color(248, 248, 244));
+    canvas.fillEllipse(11.f, 19.f, 3.5f, 3.5f, sf::Color(248, 248, 244));
+    canvas.fillEllipse(11.f, 19.f, 2.2f, 2.2f, sf::Color(110, 66, 34));
+    canvas.fillRect(10, 23, 2, 2, sf::Color(248, 248, 244));
     Finish(canvas);
     return canvas;
 }

@@ -140,6 +140,28 @@ void PixelCanvas::overlay(const PixelCanvas& above, int dx, int dy) {
                 blend(x + dx, y + dy, above.get(x, y));
 }
 
+PixelCanvas PixelCanvas::centred() const {
+    int left = canvasWidth, top = canvasHeight, right = -1, bottom = -1;
+    for (int y = 0; y < canvasHeight; ++y)
+        for (int x = 0; x < canvasWidth; ++x)
+            if (isOpaque(x, y)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    if (right < 0)
+        return *this;
+    PixelCanvas moved(canvasWidth, canvasHeight);
+    // Both margins equal, or the right and bottom one a pixel wider.
+    const int dx = (canvasWidth - 1 - right - left) / 2;
+    const int dy = (canvasHeight - 1 - bottom - top) / 2;
+    for (int y = 0; y < canvasHeight; ++y)
+        for (int x = 0; x < canvasWidth; ++x)
+            moved.set(x + dx, y + dy, get(x, y));
+    return moved;
+}
+
 void PixelCanvas::paintInto(sf::Image& atlas, const sf::IntRect& rect) const {
     const int scale = rect.width / canvasWidth;
     if (scale < 1 || rect.width != scale * canvasWidth || rect.height != scale * canvasHeight)

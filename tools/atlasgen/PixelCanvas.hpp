@@ -55,6 +55,9 @@ public:
     void mirrorHorizontally();
     // Lays another canvas over this one, shifted by (dx, dy).
     void overlay(const PixelCanvas& above, int dx, int dy);
+    // The same picture moved so that its opaque shapes sit in the middle:
+    // an item drawn on a storage cell then fills the cell evenly.
+    PixelCanvas centred() const;
 
     // Scales the canvas by a whole factor into the rectangle of the atlas.
     void paintInto(sf::Image& atlas, const sf::IntRect& rect) const;

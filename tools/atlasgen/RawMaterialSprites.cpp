@@ -179,16 +179,18 @@ PixelCanvas WoodenBoard() {
 } // namespace
 
 void DrawRawMaterials(sf::Image& atlas) {
-    Steel().paintInto(atlas, Atlas::GetTexture(ItemSteel));
-    Glass().paintInto(atlas, Atlas::GetTexture(ItemGlass));
-    Rubber().paintInto(atlas, Atlas::GetTexture(ItemRubber));
-    Aluminium().paintInto(atlas, Atlas::GetTexture(ItemAluminium));
-    Magnesium().paintInto(atlas, Atlas::GetTexture(ItemMagnesium));
-    Wood().paintInto(atlas, Atlas::GetTexture(ItemWood));
+    Steel().centred().paintInto(atlas, Atlas::GetTexture(ItemSteel));
+    Glass().centred().paintInto(atlas, Atlas::GetTexture(ItemGlass));
+    Rubber().centred().paintInto(atlas, Atlas::GetTexture(ItemRubber));
+    Aluminium().centred().paintInto(atlas, Atlas::GetTexture(ItemAluminium));
+    Magnesium().centred().paintInto(atlas, Atlas::GetTexture(ItemMagnesium));
+    Wood().centred().paintInto(atlas, Atlas::GetTexture(ItemWood));
     Canister(sf::Color(210, 44, 40), sf::Color(250, 230, 200))
+        .centred()
         .paintInto(atlas, Atlas::GetTexture(ItemPetrol));
     Canister(sf::Color(40, 44, 50), sf::Color(250, 200, 30))
+        .centred()
         .paintInto(atlas, Atlas::GetTexture(ItemDiesel));
-    SheetMetal().paintInto(atlas, Atlas::GetTexture(ItemSheetMetal));
-    WoodenBoard().paintInto(atlas, Atlas::GetTexture(ItemWoodenBoard));
+    SheetMetal().centred().paintInto(atlas, Atlas::GetTexture(ItemSheetMetal));
+    WoodenBoard().centred().paintInto(atlas, Atlas::GetTexture(ItemWoodenBoard));
 }

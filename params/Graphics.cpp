@@ -66,6 +66,11 @@ sf::Vector2i GetSize() {
 sf::IntRect GetTexture(TileType type) {
     return DispatchTexture(type);
 }
+sf::IntRect GetTexture(TileType type, int column, int row) {
+    return Dispatch(
+        "GetTexture", [=] { return SIZE32PX::GetTexture(type, column, row); },
+        [=] { return SIZE128PX::GetTexture(type, column, row); }, sf::IntRect());
+}
 sf::IntRect GetTexture(ZoneType type) {
     return DispatchTexture(type);
 }

@@ -26,6 +26,9 @@ void SetSpriteMap(TileSizeType size, sf::Texture* atlas);
 sf::Vector2i GetSize();
 
 sf::IntRect GetTexture(TileType type);
+// A ground tile's picture on its cell: the rare variants (flowers, stones,
+// stains) follow from the cell, so a map looks the same after a load.
+sf::IntRect GetTexture(TileType type, int column, int row);
 sf::IntRect GetTexture(ZoneType type);
 sf::IntRect GetTexture(GameObjectType type);
 sf::IntRect GetTexture(ItemType type);
@@ -78,6 +81,9 @@ sf::IntRect GetAlertIconTexture(int kind);
 // The tile lookup without its dice: roll is the rand() % 1000 that picks the
 // rare grass and floor variants (grass: < 5 and < 10; floor: < 50).
 sf::IntRect GetTileTexture(TileType type, int roll);
+sf::IntRect GetTexture(TileType type, int column, int row);
+// The roll of a cell, 0 to 999, spread evenly over the map.
+int CellRoll(int column, int row);
 
 // Body layer 1-7 (legs, torso, hands, head, face, hair, hair shine).
 constexpr int EmployeeLayerCount = 7;
@@ -101,6 +107,7 @@ namespace SIZE32PX {
 sf::IntRect GetFallbackTexture();
 
 sf::IntRect GetTexture(TileType type);
+sf::IntRect GetTexture(TileType type, int column, int row);
 sf::IntRect GetTexture(ZoneType type);
 sf::IntRect GetTexture(GameObjectType type);
 sf::IntRect GetTexture(ItemType type);

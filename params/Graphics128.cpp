@@ -3,6 +3,7 @@
 #include "params/Random.hpp"
 #include "params/ToolMappings.hpp"
 
+#include <cstdint>
 #include <iostream>
 
 // The 128-pixel atlas, the one the game ships. Every rectangle is one tile
@@ -69,6 +70,25 @@ sf::IntRect GetTexture(TileType type) {
         roll = Random() % 1000;
     }
     return GetTileTexture(type, roll);
+}
+
+int CellRoll(int column, int row) {
+    // A few multiply-xorshift rounds: neighbouring cells get unrelated rolls.
+    std::uint32_t h = static_cast<std::uint32_t>(column) * 0x9E3779B1u ^
+                      static_cast<std::uint32_t>(row) * 0x85EBCA77u;
+    h ^= h >> 16;
+    h *= 0x7FEB352Du;
+    h ^= h >> 15;
+    h *= 0x846CA68Bu;
+    h ^= h >> 16;
+    return static_cast<int>(h % 1000u);
+}
+
+sf::IntRect GetTexture(TileType type, int column, int row) {
+    // The roll is still drawn, and thrown away: every later draw of the game
+    // (market, names, applicants) follows the sequence it always had.
+    GetTexture(type);
+    return GetTileTexture(type, CellRoll(column, row));
 }
 
 sf::IntRect GetTexture(ZoneType type) {

@@ -49,6 +49,11 @@ sf::IntRect GetTexture(TileType type) {
     return GetFallbackTexture();
 }
 
+sf::IntRect GetTexture(TileType type, int /*column*/, int /*row*/) {
+    // The small atlas has no variants.
+    return GetTexture(type);
+}
+
 sf::IntRect GetTexture(ZoneType type) {
     switch (type) {
     case ZoneNone:

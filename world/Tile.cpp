@@ -4,7 +4,8 @@
 
 void Tile::set(sf::Texture* atlas, TileType tileType, int column, int row, float rotation) {
     type = tileType;
-    placeOnCell(atlas, GameParams::Graphics::GetTexture(tileType), column, row, rotation);
+    placeOnCell(atlas, GameParams::Graphics::GetTexture(tileType, column, row), column, row,
+                rotation);
     occupied = false;
 }
 

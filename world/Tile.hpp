@@ -7,7 +7,8 @@
 // so that nobody else is sent there meanwhile.
 class Tile : public TileRenderer {
 public:
-    // Draws rand() for the tile types that have rare variants.
+    // Draws rand() for the tile types that have rare variants, as it always
+    // did; the variant itself follows from the cell.
     void set(sf::Texture* atlas, TileType tileType, int column, int row, float rotation);
 
     bool occupy();

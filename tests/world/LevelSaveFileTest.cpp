@@ -5,14 +5,18 @@
 #include "actors/ApplicantPool.hpp"
 #include "actors/Item.hpp"
 #include "actors/Task.hpp"
+#include "params/Graphics.hpp"
 #include "world/MetaZone.hpp"
 #include "world/Zone.hpp"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <string>
+#include <vector>
 
 using SaveFileTest::TestGame;
 
@@ -300,4 +304,35 @@ TEST(LevelSaveFile, ConstructorLoadsTheNamedFile) {
     EXPECT_EQ(3u, level.getEmployees().size());
     EXPECT_EQ(5u, level.getApplicantPool().size());
     std::remove("savefile_ctor");
+}
+
+// Flowers, stones and stains stay on their cells through a save and a load,
+// whatever the random state the load meets.
+TEST(LevelSaveFileTest, TheGroundsRareVariantsStayWhereTheyWere) {
+    auto pictures = [](const Level& level) {
+        std::vector<sf::IntRect> rects;
+        for (int row = 0; row < level.getHeight(); ++row)
+            for (int column = 0; column < level.getWidth(); ++column)
+                rects.push_back(level.getTileAt(column, row)->getTextureRect());
+        return rects;
+    };
+    const std::string name = "ground-variants.sav";
+    std::srand(5);
+    TestGame original;
+    ASSERT_TRUE(original.level->setTile(TileFloor, 10, 10));
+    const std::vector<sf::IntRect> before = pictures(*original.level);
+    using GameParams::Graphics::SIZE128PX::GetTileTexture;
+    const sf::IntRect variants[] = {GetTileTexture(TileGrass, 0), GetTileTexture(TileGrass, 5),
+                                    GetTileTexture(TileFloor, 0)};
+    const auto rare = std::count_if(before.begin(), before.end(), [&](const sf::IntRect& rect) {
+        return std::find(std::begin(variants), std::end(variants), rect) != std::end(variants);
+    });
+    EXPECT_GT(rare, 10) << "a new map has flowers, stones and stains";
+    ASSERT_TRUE(original.level->save(name));
+    original.level.reset();
+    std::srand(99);
+    TestGame reloaded;
+    ASSERT_TRUE(reloaded.load(name));
+    EXPECT_EQ(pictures(*reloaded.level), before);
+    std::remove(name.c_str());
 }

@@ -62,7 +62,9 @@ public:
     void handleEvent(const sf::Event& event);
 
     // View and pointer.
+    // The index is held to the zooms whose view fits on the map.
     void setZoom(int index);
+    int farthestZoomIndex() const;
     void onMouseWheel(float delta);
     void scrollByKeyboard(sf::Time elapsed);
     void scrollView(float dx, float dy, sf::Time elapsed);
@@ -223,6 +225,8 @@ private:
     void createWindow();
     void fitViewsToWindow();
     void fitWorldViewToWindow();
+    // Moves the view back over the map: nothing beyond its edges is shown.
+    void keepViewOnMap();
     void readSettings();
     void applySettings(const Settings& chosen);
     // The player's save folder, with the saves of an older game copied in.
@@ -362,6 +366,8 @@ private:
     static constexpr int ZoomLevelCount = 5;
     const float zoomLevels[ZoomLevelCount] = {0.125f, 0.25f, 0.5f, 1.f, 2.f};
     int zoomIndex = 3;
+    // Parts of a wheel notch not yet turned into a zoom step. Not saved.
+    float wheelNotches = 0.f;
     // The pointer in the interface's pixels (window pixels over the
     // interface scale), where the HUD and the dialogs hear it.
     sf::Vector2i mousePixel{0, 0};

@@ -14,8 +14,48 @@ int Game::atlasScale() const {
     return static_cast<int>(GameParams::GetTileSizeType()) / 32;
 }
 
+int Game::farthestZoomIndex() const {
+    if (!level)
+        return ZoomLevelCount - 1;
+    const float tile = static_cast<float>(GameParams::GetTileSizeType());
+    const sf::Vector2f map(level->getWidth() * tile, level->getHeight() * tile);
+    for (int index = ZoomLevelCount - 1; index > 0; --index) {
+        const float scale = zoomLevels[index] * static_cast<float>(atlasScale());
+        if (std::floor(scale * windowSize.x) <= map.x && std::floor(scale * windowSize.y) <= map.y)
+            return index;
+    }
+    return 0;
+}
+
+void Game::keepViewOnMap() {
+    if (!level)
+        return;
+    // Cells are centred on multiples of the tile size, so the map starts
+    // half a tile before zero.
+    const float tile = static_cast<float>(GameParams::GetTileSizeType());
+    const float step = static_cast<float>(atlasScale()) * std::ceil(zoomLevels[zoomIndex]);
+    auto onMap = [&](float centre, float viewSize, int cells) {
+        const float first = -tile / 2.f;
+        const float last = cells * tile - tile / 2.f;
+        const float low = first + viewSize / 2.f;
+        const float high = last - viewSize / 2.f;
+        if (low > high)
+            return std::round((first + last) / 2.f);
+        // On the zoom's whole steps where they fit, so tile edges stay on pixels.
+        const float steppedLow = std::ceil(low / step) * step;
+        const float steppedHigh = std::floor(high / step) * step;
+        if (steppedLow <= steppedHigh)
+            return std::clamp(centre, steppedLow, steppedHigh);
+        return std::clamp(centre, low, high);
+    };
+    const sf::Vector2f size = worldView.getSize();
+    const sf::Vector2f centre = worldView.getCenter();
+    worldView.setCenter(onMap(centre.x, size.x, level->getWidth()),
+                        onMap(centre.y, size.y, level->getHeight()));
+}
+
 void Game::setZoom(int index) {
-    index = std::clamp(index, 0, ZoomLevelCount - 1);
+    index = std::clamp(index, 0, farthestZoomIndex());
     const sf::View remembered = window->getView();
     window->setView(worldView);
     const sf::Vector2f before = window->mapPixelToCoords(windowPixel);
@@ -41,13 +81,16 @@ void Game::setZoom(int index) {
         return std::round(v);
     };
     worldView.setCenter(snap(worldView.getCenter().x), snap(worldView.getCenter().y));
+    keepViewOnMap();
 
     renderToTexture = zoom * s < 1.f;
     window->setView(remembered);
 }
 
 void Game::fitWorldViewToWindow() {
-    // A bigger window shows more of the world at the same zoom.
+    // A bigger window shows more of the world at the same zoom, but never
+    // more than the map.
+    zoomIndex = std::min(zoomIndex, farthestZoomIndex());
     const float scale = zoomLevels[zoomIndex] * static_cast<float>(atlasScale());
     const sf::Vector2f size(std::floor(scale * windowSize.x), std::floor(scale * windowSize.y));
     worldView.setSize(size);
@@ -55,15 +98,22 @@ void Game::fitWorldViewToWindow() {
         level->setZoom(scale);
         level->setViewSize(static_cast<int>(size.x), static_cast<int>(size.y));
     }
+    keepViewOnMap();
 }
 
 void Game::onMouseWheel(float delta) {
-    const int direction = delta > 0 ? 1 : -1;
     if (Menu* top = getTopMenu()) {
-        top->onMouseWheel(direction, mousePixel.x, mousePixel.y);
+        top->onMouseWheel(delta > 0 ? 1 : -1, mousePixel.x, mousePixel.y);
         return;
     }
-    setZoom(zoomIndex - direction);
+    // Fine wheels and touchpads report a notch in parts: a zoom step waits
+    // for a whole one, so one notch is always one step.
+    wheelNotches += delta;
+    const int notches = static_cast<int>(wheelNotches);
+    if (notches == 0)
+        return;
+    wheelNotches -= static_cast<float>(notches);
+    setZoom(zoomIndex - notches);
 }
 
 void Game::scrollByKeyboard(sf::Time elapsed) {
@@ -96,6 +146,7 @@ void Game::scrollView(float dx, float dy, sf::Time elapsed) {
     const double p = std::max(1.0, std::floor(seconds * scrollSpeed));
     worldView.move(static_cast<float>(std::floor(p * dx * f)),
                    static_cast<float>(std::floor(p * dy * f)));
+    keepViewOnMap();
 }
 
 void Game::showCell(sf::Vector2i cell) {
@@ -103,6 +154,7 @@ void Game::showCell(sf::Vector2i cell) {
     // the view on whole pixels of every zoom.
     const float tile = static_cast<float>(GameParams::GetTileSizeType());
     worldView.setCenter(static_cast<float>(cell.x) * tile, static_cast<float>(cell.y) * tile);
+    keepViewOnMap();
     movePointerTo(mousePixel);
 }
 

@@ -4,6 +4,8 @@
 #include "params/ItemTypes.hpp"
 #include "world/Level.hpp"
 
+#include <algorithm>
+#include <cmath>
 #include <iostream>
 #include <string>
 #include <utility>
@@ -12,6 +14,11 @@ namespace {
 
 // The label is 10 pixels high on 32-pixel tiles and grows with the tile size.
 constexpr unsigned LabelSizePer32Pixels = 10;
+// Zoomed out the label grows with the zoom, so that it stays this many
+// screen pixels high and readable; the digit still fits the smallest cell.
+constexpr float LabelScreenPixels = 13.f;
+// Its white rim, in screen pixels, keeps it readable over any item.
+constexpr float LabelRimScreenPixels = 1.f;
 
 bool IsStorageKind(ZoneType type) {
     return type == ZoneStorage || type == ZoneGoodsIn || type == ZoneGoodsOut;
@@ -215,7 +222,9 @@ void Zone::setUpLabel(const sf::Font* font) {
     const int tileSize = GameParams::Graphics::GetSize().x;
     label.setCharacterSize(LabelSizePer32Pixels * static_cast<unsigned>(tileSize / 32));
     label.setFillColor(sf::Color::Black);
+    label.setOutlineColor(sf::Color::White);
     labelPlaced = false;
+    labelZoom = 0.f;
 }
 
 void Zone::rebuildItemQuad() {
@@ -259,14 +268,30 @@ void Zone::draw(sf::RenderTarget& target, sf::RenderStates states) const {
 }
 
 void Zone::drawContents(sf::RenderTarget& target, sf::RenderStates states) const {
-    if (!isStorage || !holdsRealType()) {
+    // A cell whose goods are only announced is still empty to the eye.
+    if (!isStorage || !holdsRealType() || storedAmount == 0) {
         return;
     }
     states.transform *= getTransform();
     states.texture = texture;
     target.draw(itemQuad, states);
     if (label.getFont() != nullptr) {
+        fitLabelToZoom(level != nullptr ? level->getZoom() : 1.f);
         placeLabel();
         target.draw(label, states);
     }
+}
+
+void Zone::fitLabelToZoom(float worldPixelsPerScreenPixel) const {
+    if (worldPixelsPerScreenPixel == labelZoom) {
+        return;
+    }
+    labelZoom = worldPixelsPerScreenPixel;
+    const int tileSize = GameParams::Graphics::GetSize().x;
+    const float smallest = static_cast<float>(LabelSizePer32Pixels * (tileSize / 32));
+    const float size = std::max(smallest, LabelScreenPixels * worldPixelsPerScreenPixel);
+    label.setCharacterSize(static_cast<unsigned>(std::round(size)));
+    label.setOutlineThickness(std::max(1.f, LabelRimScreenPixels * worldPixelsPerScreenPixel));
+    labelMarginX = labelMarginY = std::max(2.f, worldPixelsPerScreenPixel);
+    labelPlaced = false;
 }

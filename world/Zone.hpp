@@ -76,6 +76,8 @@ private:
     void changeKind(ZoneType zoneType);
     // Text bounds need the font's glyphs, so the label is placed while drawing.
     void placeLabel() const;
+    // Sizes the label for the view's zoom, in world pixels per screen pixel.
+    void fitLabelToZoom(float worldPixelsPerScreenPixel) const;
 
     ZoneType type = ZoneNone;
     bool isStorage = false; // not saved: follows from type
@@ -83,8 +85,9 @@ private:
     sf::VertexArray itemQuad;         // not saved: rebuilt from storedType
     mutable sf::Text label;           // not saved: rebuilt from storedAmount
     mutable bool labelPlaced = false; // not saved
-    float labelMarginX = 2.f;
-    float labelMarginY = 2.f;
+    mutable float labelZoom = 0.f;    // not saved: the zoom the label was sized for
+    mutable float labelMarginX = 2.f;
+    mutable float labelMarginY = 2.f;
     ItemType storedType = ItemNone;
     unsigned storedAmount = 0;
     unsigned capacity = 0;                          // not saved: follows from storedType

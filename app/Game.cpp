@@ -6,6 +6,7 @@
 #include "params/Texts.hpp"
 #include "params/TileSize.hpp"
 #include "paths/UserFolders.hpp"
+#include "sound/SfmlSoundOutput.hpp"
 #include "ui/MenuBindings.hpp"
 
 #include <cmath>
@@ -84,6 +85,8 @@ bool Game::init() {
     prepareSaveFolder();
 
     level = std::make_unique<Level>(this, &spriteAtlas, "");
+    sound.setOutput(std::make_unique<SfmlSoundOutput>(
+        (std::filesystem::path(assetFolder) / SoundFolder).string()));
     movePointerTo({static_cast<int>(windowSize.x / 2), static_cast<int>(windowSize.y / 2)});
     setZoom(zoomIndex);
     newGameViewCentre = worldView.getCenter();
@@ -170,6 +173,9 @@ bool Game::update() {
     updatePointer();
     const float gameMinutes = gameMinutesFor(elapsed);
     level->update(gameMinutes);
+    sound.update({level.get(), worldView.getCenter(), worldView.getSize(), elapsed.asSeconds(),
+                  gameTime.getSpeedLevel() == 0, openMenus.size(),
+                  gui.getAlertList().getBoard().getAlerts().size()});
     gui.getAlertList().update(*level, gameMinutes, elapsed.asSeconds());
     settleProgressMark(gameMinutes);
 

@@ -7,6 +7,7 @@
 #include "app/Tooltip.hpp"
 #include "economy/GameTime.hpp"
 #include "settings/Settings.hpp"
+#include "sound/GameSounds.hpp"
 #include "ui/Menu.hpp"
 #include "world/Autosave.hpp"
 #include "world/Level.hpp"
@@ -377,6 +378,8 @@ private:
     bool middleButtonDown = false;
     bool rightButtonDown = false;
     HeldKeys heldKeys;
+    // What the player hears; silent until init gives it the speakers.
+    GameSounds sound;
     // The last left press was taken by a dialog, the HUD or the cursor.
     bool leftPressConsumed = false;
     float scrollSpeed = 500.f; // pixels per second at 1:1

@@ -4,6 +4,7 @@
 #include "app/Game.hpp"
 
 #include "actors/GameObject.hpp"
+#include "sound/ToolSoundWatch.hpp"
 #include "ui/MenuBindings.hpp"
 
 #include <SFML/Window/Keyboard.hpp>
@@ -43,8 +44,10 @@ void Game::onLeftPressed() {
         // the first one raised.
         if (!isQuestionSettling())
             top->onMousePressed(mousePixel.x, mousePixel.y);
+        sound.pressed(isQuestionSettling() ? nullptr : top->getLastPressed());
         return;
     }
+    sound.pressedOn(gui.getShownMenus(), mousePixel.x, mousePixel.y);
     if (gui.onMousePressed(mousePixel.x, mousePixel.y))
         return;
     if (!cursor.onLeftPressed())
@@ -60,6 +63,8 @@ void Game::onLeftReleased() {
     // A drag begun over the world ends with this release, or it would run on
     // (its zones hidden) until the next click; over the HUD it builds nothing.
     if (cursor.isDragging()) {
+        const ToolSoundWatch heard(sound, level.get(), cursor.getToolCategory(),
+                                   cursor.getPosition(), !gui.isOver(mousePixel.x, mousePixel.y));
         if (gui.isOver(mousePixel.x, mousePixel.y))
             cursor.cancelDrag();
         else
@@ -68,6 +73,7 @@ void Game::onLeftReleased() {
     }
     if (gui.onMouseReleased(mousePixel.x, mousePixel.y))
         return;
+    const ToolSoundWatch heard(sound, level.get(), cursor.getToolCategory(), cursor.getPosition());
     if (cursor.onLeftReleased())
         return;
     // A press taken by the HUD or a tool never turns into a click on the world.
@@ -112,6 +118,9 @@ void Game::onKeyPressed(sf::Keyboard::Key key) {
         quickSave();
     } else if (key == sf::Keyboard::F9) {
         quickLoad();
+    } else if (key == sf::Keyboard::M) {
+        changeSetting(&Settings::soundOn, settings.soundOn != 0 ? 0 : 1);
+        notice.show(settings.soundOn != 0 ? "Ton an" : "Ton aus (M schaltet ihn wieder ein)");
     }
 }
 

@@ -27,6 +27,7 @@ void Game::applySettings(const Settings& chosen) {
     scrollSpeed = static_cast<float>(settings.scrollSpeed);
     // The settings table lets only 0, 1, 3 and 7 days through.
     setAutosaveInterval(static_cast<AutosaveInterval>(settings.autosaveDays));
+    sound.setVolumes(VolumesFrom(settings));
     if (modeChanged || (window && (settings.fullScreen != 0) != fullScreenShown))
         windowModeChangePending = true;
     if (scaleChanged && window)

@@ -14,6 +14,11 @@ struct Settings {
     int scrollSpeed = 500;    // pixels per second at 1:1
     int edgeScrolling = 0;
     int showFps = 0;
+    // Sound: on or off (the M key), and three volumes in percent.
+    int soundOn = 1;
+    int masterVolume = 100;
+    int effectsVolume = 100;
+    int ambienceVolume = 60;
 
     bool operator==(const Settings& other) const;
     bool operator!=(const Settings& other) const { return !(*this == other); }

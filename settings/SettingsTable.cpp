@@ -7,6 +7,14 @@ bool Settings::operator==(const Settings& other) const {
     return true;
 }
 
+namespace {
+
+std::vector<SettingChoice> VolumeChoices() {
+    return {{0, "0", "Aus"}, {30, "30", "30 %"}, {60, "60", "60 %"}, {100, "100", "100 %"}};
+}
+
+} // namespace
+
 const std::vector<SettingDescription>& SettingsTable() {
     static const std::vector<SettingDescription> table = {
         {"window_mode",
@@ -30,6 +38,10 @@ const std::vector<SettingDescription>& SettingsTable() {
          &Settings::edgeScrolling,
          {{1, "on", "An"}, {0, "off", "Aus"}}},
         {"show_fps", "Bildrate anzeigen", &Settings::showFps, {{1, "on", "An"}, {0, "off", "Aus"}}},
+        {"sound", "Ton (Taste M)", &Settings::soundOn, {{1, "on", "An"}, {0, "off", "Aus"}}},
+        {"master_volume", "Gesamtlautstärke", &Settings::masterVolume, VolumeChoices()},
+        {"effects_volume", "Geräusche", &Settings::effectsVolume, VolumeChoices()},
+        {"ambience_volume", "Fabrikklang", &Settings::ambienceVolume, VolumeChoices()},
     };
     return table;
 }

@@ -9,7 +9,8 @@
 #include <vector>
 
 // Something the player waits for has happened: the HUD turns it into a
-// short message that fades. Only the shell reads the list, and it drains it
+// short message that fades, and the sound layer plays it. Only the shell
+// reads the list (the sound layer first, then the alert list drains it)
 // every frame; nothing in the simulation looks at it and it is not saved.
 struct LevelEvent {
     enum Kind : int { TruckArrived, UnitsDelivered, SalePaid };
@@ -37,6 +38,8 @@ public:
         events.clear();
         return taken;
     }
+    // What is waiting for the next drain, read without taking it.
+    const std::deque<LevelEvent>& pending() const { return events; }
     std::size_t size() const { return events.size(); }
 
 private:

@@ -33,21 +33,7 @@ Trade RunTrade(bool alertsEachFrame) {
     GameParams::SeedRandom(1);
     GameParams::SetTileSizeType(SIZE128PX);
     auto level = std::make_unique<Level>(nullptr, nullptr, "");
-    Tiles(*level, TileFloor, 34, 44, 41, 52);
-    Tiles(*level, TileWall, 33, 43, 42, 43);
-    Tiles(*level, TileWall, 33, 53, 42, 53);
-    Tiles(*level, TileWall, 33, 44, 33, 52);
-    Tiles(*level, TileWall, 42, 44, 42, 52);
-    Tiles(*level, TileWall, 34, 47, 41, 47);
-    Tiles(*level, TileWall, 34, 49, 41, 49);
-    Door(*level, 37, 47);
-    Door(*level, 38, 49);
-    Door(*level, 37, 53);
-    Zones(*level, ZoneStorage, 34, 44, 41, 46);
-    Zones(*level, ZoneGoodsOut, 34, 48, 41, 48);
-    Zones(*level, ZoneGoodsIn, 34, 50, 41, 52);
-    level->hireApplicant(0);
-    level->hireApplicant(0);
+    GoodsRooms(*level);
     const auto run = [&](float minutes) {
         for (float done = 0.f; done < minutes; done += FrameMinutes) {
             level->update(FrameMinutes);

@@ -40,4 +40,24 @@ inline void Bench(Level& level, int column, int row, ItemType recipe) {
     }
 }
 
+// Storage, goods-out and goods-in, one room each below the other, with
+// doors between them and to the street; two staff to carry.
+inline void GoodsRooms(Level& level) {
+    Tiles(level, TileFloor, 34, 44, 41, 52);
+    Tiles(level, TileWall, 33, 43, 42, 43);
+    Tiles(level, TileWall, 33, 53, 42, 53);
+    Tiles(level, TileWall, 33, 44, 33, 52);
+    Tiles(level, TileWall, 42, 44, 42, 52);
+    Tiles(level, TileWall, 34, 47, 41, 47);
+    Tiles(level, TileWall, 34, 49, 41, 49);
+    Door(level, 37, 47);
+    Door(level, 38, 49);
+    Door(level, 37, 53);
+    Zones(level, ZoneStorage, 34, 44, 41, 46);
+    Zones(level, ZoneGoodsOut, 34, 48, 41, 48);
+    Zones(level, ZoneGoodsIn, 34, 50, 41, 52);
+    level.hireApplicant(0);
+    level.hireApplicant(0);
+}
+
 } // namespace FactoryBuilding

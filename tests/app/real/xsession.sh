@@ -99,7 +99,7 @@ xs_wait_for() {
 }
 
 # Copies the game and the asset folders it finds beside itself (fonts, img,
-# data) and starts it there. Its saves and settings go to folders of the
+# data, sounds) and starts it there. Its saves and settings go to folders of the
 # scratch folder, the saves to $XS_SAVES (made empty).
 xs_start_game() {
     local build=$1
@@ -109,7 +109,7 @@ xs_start_game() {
     mkdir -p "$game" "$XS_SAVES"
     cp "$build/ostravel" "$game/" || xs_fail "no game binary in $build"
     local folder
-    for folder in fonts img data; do
+    for folder in fonts img data sounds; do
         cp -r "$build/$folder" "$game/" || xs_fail "no $folder folder in $build"
     done
     (cd "$game" && exec ./ostravel >"$XS_WORK/game.out" 2>"$XS_WORK/game.err") &

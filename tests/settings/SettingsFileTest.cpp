@@ -62,6 +62,21 @@ TEST_F(SettingsFileTest, AMissingFileGivesTheDefaultsAndOneLine) {
     EXPECT_EQ(output.text().rfind("SettingsFile::Read() - ", 0), 0u);
 }
 
+TEST_F(SettingsFileTest, AFileFromBeforeTheSoundSettingsKeepsTheirDefaultsQuietly) {
+    writeRaw("window_mode=fullscreen\ninterface_scale=150\nautosave_days=7\n"
+             "scroll_speed=250\nedge_scrolling=on\nshow_fps=off\n");
+    CoutCapture output;
+    const Settings read = SettingsFile::Read(path);
+    EXPECT_EQ(output.text(), "");
+    EXPECT_EQ(read.interfaceScale, 150);
+    EXPECT_EQ(read.showFps, 0);
+    const Settings defaults;
+    EXPECT_EQ(read.soundOn, defaults.soundOn);
+    EXPECT_EQ(read.masterVolume, defaults.masterVolume);
+    EXPECT_EQ(read.effectsVolume, defaults.effectsVolume);
+    EXPECT_EQ(read.ambienceVolume, defaults.ambienceVolume);
+}
+
 TEST_F(SettingsFileTest, DamagedLinesKeepTheirDefaultsAndTheRestIsRead) {
     const std::string damaged[] = {
         "interface_scale=175",            // a value the setting does not allow

@@ -75,7 +75,7 @@ xs_wait_frames 1
 
 # F3 shows the frame counter; Einstellungen turns it off again. The settings
 # dialog is centred; its rows: window mode, scale, autosave, scroll speed,
-# edge scrolling, frames.
+# edge scrolling, frames, then sound and its three volumes.
 xs_move 900 300
 xs_shot counter-off-at-start >/dev/null
 xs_key F3
@@ -86,7 +86,7 @@ xs_key Escape
 xs_click 512 368 # "Einstellungen", below the middle of the main menu
 xs_expect_changed counter-on settings 120 120 780 400 50000
 xs_shot settings >/dev/null
-xs_click 536 420 # "Aus" in the last row
+xs_click 536 341 # "Aus" in the frames' row
 xs_key Escape
 xs_key Escape
 xs_move 900 300

@@ -158,6 +158,32 @@ shot question-quit
 xs_key Escape
 xs_key Escape
 
+# The map at every zoom: from the starting one in towards the bench one
+# notch at a time until a notch changes nothing more, then out as far as it
+# goes. The wheel turns over the bench, which the view zooms towards; the
+# pointer rests away from it for the picture, so no tooltip hides the map.
+zoom_series() {
+    local direction=$1 notch=$2 previous=zoom-start step
+    steps=0
+    for step in $(seq 1 12); do
+        xs_wheel "${BENCH[@]}" "$notch"
+        shot "zoom-$direction-$step"
+        if [ "$(xs_diff_pixels "$previous" "zoom-$direction-$step" 0 0 1280 640)" = 0 ]; then
+            rm "$out/zoom-$direction-$step.png"
+            unset 'names[-1]'
+            return
+        fi
+        steps=$step
+        previous=zoom-$direction-$step
+    done
+}
+shot zoom-start
+zoom_series in 1
+steps_in=$steps
+zoom_series out -1
+# Back to the starting zoom for the window sizes.
+xs_wheel "${BENCH[@]}" $((steps - steps_in))
+
 # The smallest and a large window, with the statistics open on the large one.
 xdotool windowsize --sync "$XS_WINDOW" 1024 640
 shot window-1024x640
@@ -167,27 +193,6 @@ xs_click "$STATISTICS" $((1080 - 37))
 shot window-1920x1080-statistics
 xs_key Escape
 xdotool windowsize --sync "$XS_WINDOW" 1280 720
-
-# The map at every zoom: from the starting one in towards the bench one
-# notch at a time until a notch changes nothing more, then out as far as it
-# goes. The wheel turns over the bench, which the view zooms towards; the
-# pointer rests away from it for the picture, so no tooltip hides the map.
-zoom_series() {
-    local direction=$1 notch=$2 previous=zoom-start step
-    for step in $(seq 1 12); do
-        xs_wheel "${BENCH[@]}" "$notch"
-        shot "zoom-$direction-$step"
-        if [ "$(xs_diff_pixels "$previous" "zoom-$direction-$step" 0 0 1280 640)" = 0 ]; then
-            rm "$out/zoom-$direction-$step.png"
-            unset 'names[-1]'
-            return
-        fi
-        previous=zoom-$direction-$step
-    done
-}
-shot zoom-start
-zoom_series in 1
-zoom_series out -1
 
 cd "$out" || xs_fail "no folder $out"
 montage -font Liberation-Sans -label "%t" "${names[@]/%/.png}" -tile 6x -geometry 426x240+4+4 contact.png

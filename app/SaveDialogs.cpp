@@ -48,13 +48,18 @@ const MenuTextColumns& SaveColumns() {
 }
 
 // Day and time of saving in the player's locale, as their desktop shows it.
+// Without one (the "C" locale, which would write an American 12/08/26) the
+// game writes the date as its German texts do.
 std::string SavedAtText(long long secondsSince1970) {
     const std::time_t when = static_cast<std::time_t>(secondsSince1970);
     std::tm local{};
     if (secondsSince1970 <= 0 || localtime_r(&when, &local) == nullptr)
         return Unknown;
+    const std::string localeName = std::locale().name();
+    const bool noLocale =
+        localeName == "C" || localeName == "POSIX" || localeName.rfind("C.", 0) == 0;
     std::ostringstream text;
-    text << std::put_time(&local, "%x %H:%M");
+    text << std::put_time(&local, noLocale ? "%d.%m.%Y %H:%M" : "%x %H:%M");
     return text.str();
 }
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <regex>
 #include <set>
 #include <vector>
 
@@ -31,6 +32,16 @@ std::vector<std::string> ListedNames(const Menu& menu) {
     for (const MenuListboxEntry* entry : DialogLayout::FindAll<MenuListboxEntry>(menu))
         names.push_back(entry->getText());
     return names;
+}
+
+// Whether any line of the list shows a day and time of saving in German.
+bool ShowsGermanSavingTime(const Menu& menu) {
+    const std::regex german(R"(\d\d\.\d\d\.\d{4} \d\d:\d\d)");
+    for (const MenuListboxEntry* entry : DialogLayout::FindAll<MenuListboxEntry>(menu))
+        for (const sf::Text* text : entry->getWrittenTexts())
+            if (std::regex_match(text->getString().toAnsiString(), german))
+                return true;
+    return false;
 }
 
 bool Lists(const Menu& menu, const std::string& name) {
@@ -109,9 +120,14 @@ TEST_F(SaveDialogTest, ASavedGameIsListedInBothDialogsAndLoadsBackUnderTheMainMe
     EXPECT_TRUE(game->isPausedByMenu());
     EXPECT_TRUE(fs::is_regular_file(scratch / "save" / "werk eins"));
     EXPECT_FALSE(Lists(game->getLoadMenu(), "werk eins")) << "rebuilt at the next frame";
+    // Without a locale of the player's the time of saving is still written
+    // the German way, not as an American 12/08/26.
+    const std::locale playersLocale = std::locale::global(std::locale::classic());
     ASSERT_TRUE(game->update());
+    std::locale::global(playersLocale);
     EXPECT_TRUE(Lists(game->getLoadMenu(), "werk eins"));
     EXPECT_TRUE(Lists(game->getSaveMenu(), "werk eins"));
+    EXPECT_TRUE(ShowsGermanSavingTime(game->getLoadMenu()));
 
     ASSERT_TRUE(level().addEmployee());
     ASSERT_EQ(level().getEmployees().size(), 2u);

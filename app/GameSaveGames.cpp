@@ -52,6 +52,7 @@ bool Game::loadGame(const std::string& name) {
 void Game::adoptLevel() {
     // Everything that pointed into the old world is let go of or pointed anew.
     selectedObject = nullptr;
+    sound.levelReplaced();
     setZoom(zoomIndex);
     gameTime.setChanged();
     const BankAccount& account = level->getBankAccount();

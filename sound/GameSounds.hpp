@@ -46,6 +46,9 @@ public:
 
     // Once a frame, before the alert list drains the level's events.
     void update(const SoundFrame& frame);
+    // A new or loaded level took the old one's place: the next frame meets
+    // it afresh, even when it happens to live where the old one did.
+    void levelReplaced() { heardLevel = nullptr; }
     // A left press landed on the element of a dialog or the HUD.
     void pressed(const MenuElement* element);
     // The same for a press over the HUD's menus at the pixel.

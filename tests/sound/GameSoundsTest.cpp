@@ -109,6 +109,21 @@ TEST(GameSoundsTest, TheBuildToolIsHeardByWhatItDidToTheBalance) {
                                            SoundId::Demolish}));
 }
 
+// A loaded level may live where the old one did; its lower balance is no
+// purchase.
+TEST(GameSoundsTest, AReplacedLevelIsMetAfreshAndItsBalanceIsNoPurchase) {
+    auto level = NewLevel();
+    auto* output = new FakeSoundOutput;
+    GameSounds sounds;
+    sounds.setOutput(std::unique_ptr<SoundOutput>(output));
+    const SoundFrame frame{level.get(), {Px(40), Px(45)}, {1280.f, 720.f}, FrameSeconds};
+    sounds.update(frame);
+    ASSERT_TRUE(level->buyTile(TileFloor, Px(40), Px(45)));
+    sounds.levelReplaced();
+    sounds.update(frame);
+    EXPECT_TRUE(output->played.empty());
+}
+
 TEST(GameSoundsTest, DialogsAlertsAndWorkingBenchesAreHeard) {
     auto level = NewLevel();
     Tiles(*level, TileFloor, 34, 44, 41, 48);

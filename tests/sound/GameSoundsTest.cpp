@@ -82,7 +82,7 @@ TEST(GameSoundsTest, ATradeIsHeardAndListeningChangesNothing) {
     EXPECT_EQ(quiet.fileText, heard.fileText);
 }
 
-TEST(GameSoundsTest, TheBuildToolIsHeardByWhatItDidToTheBalance) {
+TEST(GameSoundsTest, TheBuildToolIsHeardByWhatItDidToTheBalanceAndALoadedLevelIsNoPurchase) {
     auto level = NewLevel();
     auto* output = new FakeSoundOutput;
     GameSounds sounds;
@@ -107,18 +107,11 @@ TEST(GameSoundsTest, TheBuildToolIsHeardByWhatItDidToTheBalance) {
     // Building is no purchase: no coins follow it.
     EXPECT_EQ(heard, (std::vector<SoundId>{SoundId::BuildTile, SoundId::BuildZone, SoundId::Refused,
                                            SoundId::Demolish}));
-}
 
-// A loaded level may live where the old one did; its lower balance is no
-// purchase.
-TEST(GameSoundsTest, AReplacedLevelIsMetAfreshAndItsBalanceIsNoPurchase) {
-    auto level = NewLevel();
-    auto* output = new FakeSoundOutput;
-    GameSounds sounds;
-    sounds.setOutput(std::unique_ptr<SoundOutput>(output));
-    const SoundFrame frame{level.get(), {Px(40), Px(45)}, {1280.f, 720.f}, FrameSeconds};
-    sounds.update(frame);
-    ASSERT_TRUE(level->buyTile(TileFloor, Px(40), Px(45)));
+    // A loaded level may live where the old one did; its lower balance is
+    // no purchase.
+    output->played.clear();
+    ASSERT_TRUE(level->buyTile(TileFloor, Px(41), Px(45)));
     sounds.levelReplaced();
     sounds.update(frame);
     EXPECT_TRUE(output->played.empty());

@@ -1,6 +1,5 @@
 #include "ui/MenuListbox.hpp"
 
-#include "app/Game.hpp"
 #include "ui/MenuButton.hpp"
 #include "ui/MenuListboxEmployeePrioritySelectorEntry.hpp"
 #include "ui/MenuListboxEntry.hpp"
@@ -130,6 +129,12 @@ void MenuListbox::select(MenuListboxEntry* selected) {
         selectionListener(selected);
 }
 
+void MenuListbox::setLinkedButton(MenuButton* button) {
+    doubleClickListener = nullptr;
+    if (button != nullptr)
+        doubleClickListener = [button] { button->activate(nullptr); };
+}
+
 int MenuListbox::getElementCount() const {
     return static_cast<int>(entries.size()) + 1;
 }
@@ -153,8 +158,8 @@ void MenuListbox::onElementEvent(MenuEventType type, MenuElement* child) {
         // The press that made the double click selects first, so the action
         // works on the entry clicked last, not on the one selected before.
         select(entry);
-        if (linkedButton != nullptr)
-            linkedButton->activate(theGame);
+        if (doubleClickListener)
+            doubleClickListener();
         break;
     case MenuEventType::FocusLost:
     case MenuEventType::FocusGained:

@@ -52,7 +52,12 @@ public:
 
     // Both belong to the same dialog as the list; the dialog clears them all at once.
     void setLinkedText(MenuElementHandlerText* text) { linkedText = text; }
-    void setLinkedButton(MenuButton* button) { linkedButton = button; }
+    // A double click on an entry runs the button's action with the button's
+    // own game; the listener hears of it after the entry is selected.
+    void setLinkedButton(MenuButton* button);
+    void setDoubleClickListener(std::function<void()> listener) {
+        doubleClickListener = std::move(listener);
+    }
     // Told of every selection the list makes, after the linked text box.
     void setSelectionListener(std::function<void(MenuListboxEntry*)> listener) {
         selectionListener = std::move(listener);
@@ -111,7 +116,7 @@ private:
     float width = 0.f;
     float height = 0.f;
     MenuElementHandlerText* linkedText = nullptr;
-    MenuButton* linkedButton = nullptr;
+    std::function<void()> doubleClickListener;
     std::function<void(MenuListboxEntry*)> selectionListener;
     // The entry the list selected last; only compared, never followed.
     const MenuListboxEntry* selection = nullptr;

@@ -91,7 +91,8 @@ std::string GameObject::getInfo() const {
     if (!producer) {
         return text.str();
     }
-    std::string recipe = GameParams::Texts::GetRecipeDescription(currentRecipe);
+    std::string recipe = GameParams::Texts::GetRecipeDescription(
+        currentRecipe.ingredients, currentRecipe.resultingItems, currentRecipe.duration);
     if (recipe.empty() || recipe.back() != '\n') {
         recipe += '\n';
     }

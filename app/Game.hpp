@@ -11,6 +11,7 @@
 #include "ui/Menu.hpp"
 #include "world/Autosave.hpp"
 #include "world/Level.hpp"
+#include "world/LevelShell.hpp"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
@@ -31,7 +32,7 @@
 // The one object that owns everything: window, assets, clock and world. The
 // entry point loads its assets, initialises it and then alternates update and
 // draw until the window is closed.
-class Game {
+class Game : public LevelShell {
 public:
     // The window's size at the first start.
     static constexpr unsigned WindowWidth = 1280;

@@ -3,7 +3,7 @@
 // searches with the plain selection that scans every cell per expansion. Run from build/ as
 // `bench/pathfinding`.
 
-#include "tests/world/ScanPathSearch.hpp"
+#include "world/ScanPathSearch.hpp"
 #include "world/PathFindingBudget.hpp"
 #include "world/PathGrid.hpp"
 

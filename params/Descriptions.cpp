@@ -1,6 +1,5 @@
 #include "params/Texts.hpp"
 
-#include "actors/Recipe.hpp"
 #include "params/Prices.hpp"
 #include "params/ToolMappings.hpp"
 
@@ -118,16 +117,17 @@ std::string GetToolDescription(ToolCategory category, GuiElemType element) {
     return text.str();
 }
 
-std::string GetRecipeDescription(const Recipe& recipe) {
-    if (recipe.resultingItems.empty() || recipe.duration < 0.f) {
+std::string GetRecipeDescription(const std::map<ItemType, std::size_t>& ingredients,
+                                 const std::map<ItemType, std::size_t>& results, float duration) {
+    if (results.empty() || duration < 0.f) {
         return "Nichts";
     }
     std::ostringstream text;
     text << "Zutaten:\n";
-    WriteItemLines(text, recipe.ingredients);
+    WriteItemLines(text, ingredients);
     text << "\nErgebnis:\n";
-    WriteItemLines(text, recipe.resultingItems);
-    text << "\nProduktionsdauer: " << recipe.duration << "\n";
+    WriteItemLines(text, results);
+    text << "\nProduktionsdauer: " << duration << "\n";
     return text.str();
 }
 

@@ -2,12 +2,11 @@
 
 #include "params/Enums.hpp"
 
+#include <cstddef>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
-
-struct Recipe;
 
 // The German texts the game shows, and the lists of employee names.
 namespace GameParams::Texts {
@@ -38,7 +37,9 @@ std::string GetSkillTypeName(SkillType type);
 // The tooltip of a HUD button. Prices follow the process-wide locale.
 std::string GetToolDescription(ToolCategory category, GuiElemType element);
 
-std::string GetRecipeDescription(const Recipe& recipe);
+// A workbench's recipe: "Nichts" when it yields nothing or has no duration.
+std::string GetRecipeDescription(const std::map<ItemType, std::size_t>& ingredients,
+                                 const std::map<ItemType, std::size_t>& results, float duration);
 
 std::string GetRefundText();
 

@@ -6,8 +6,9 @@
 #include "actors/Item.hpp"
 #include "actors/Task.hpp"
 #include "actors/Truck.hpp"
-#include "app/Game.hpp"
+#include "economy/GameTime.hpp"
 #include "params/TileSize.hpp"
+#include "world/LevelShell.hpp"
 #include "world/MetaZone.hpp"
 #include "world/Zone.hpp"
 
@@ -35,8 +36,8 @@ float minutesOn(const GameTime* clock) {
 
 } // namespace
 
-Level::Level(Game* owner, sf::Texture* atlas, const std::string& fileName)
-    : texture(atlas), game(owner) {
+Level::Level(LevelShell* owner, sf::Texture* atlas, const std::string& fileName)
+    : texture(atlas), shell(owner) {
     const int tileSize = GameParams::GetTileSizeType() == SIZE128PX ? 128 : 32;
     tileSizeX = tileSize;
     tileSizeY = tileSize;
@@ -136,11 +137,11 @@ void Level::refreshZone(int column, int row) {
 }
 
 void Level::centreWorldView() {
-    if (game == nullptr) {
+    if (shell == nullptr) {
         return;
     }
-    game->getWorldView().setCenter(tileSizeX * width * 0.5f,
-                                   tileSizeY * height - tileSizeY * 360.f / 32.f);
+    shell->getWorldView().setCenter(tileSizeX * width * 0.5f,
+                                    tileSizeY * height - tileSizeY * 360.f / 32.f);
 }
 
 void Level::resetBorderShapes() {
@@ -261,9 +262,13 @@ void Level::sortGameObjects() {
 }
 
 const sf::Font* Level::getFont() const {
-    return game == nullptr ? nullptr : &game->getFont();
+    return shell == nullptr ? nullptr : &shell->getFont();
 }
 
 const GameTime* Level::getGameTime() const {
-    return game == nullptr ? attachedClock : &game->getGameTime();
+    return writableClock();
+}
+
+GameTime* Level::writableClock() const {
+    return shell == nullptr ? attachedClock : &shell->getGameTime();
 }

@@ -36,11 +36,11 @@
 #include <vector>
 
 class Employee;
-class Game;
 class GameObject;
 class GameObjectDoor;
 class GameTime;
 class Item;
+class LevelShell;
 class MetaZone;
 class Task;
 class Truck;
@@ -69,9 +69,9 @@ public:
         int endRow = 0;
     };
 
-    // A null game is allowed: the headless runner and the tests have no
+    // A null shell is allowed: the headless runner and the tests have no
     // window, so there is no font and no world view to move.
-    Level(Game* game, sf::Texture* texture, const std::string& fileName);
+    Level(LevelShell* shell, sf::Texture* texture, const std::string& fileName);
     ~Level() override;
     Level(const Level&) = delete;
     Level& operator=(const Level&) = delete;
@@ -122,15 +122,14 @@ public:
     int getTileSizeX() const { return tileSizeX; }
     int getTileSizeY() const { return tileSizeY; }
     sf::Texture* getTexture() const { return texture; }
-    // Null without a game.
+    // Null without a shell.
     const sf::Font* getFont() const;
-    Game* getGame() const { return game; }
 
     BankAccount& getBankAccount() { return bankAccount; }
     const BankAccount& getBankAccount() const { return bankAccount; }
     StockMarket& getStockMarket() { return stockMarket; }
     const StockMarket& getStockMarket() const { return stockMarket; }
-    // The game's clock; without a game the attached one (the headless
+    // The shell's clock; without a shell the attached one (the headless
     // runner's), else null. Its total keys the market's buy-price history.
     const GameTime* getGameTime() const;
     void attachClock(GameTime* clock) { attachedClock = clock; }
@@ -489,8 +488,8 @@ private:
     sf::Vector2i cellAt(float x, float y) const;
 
     sf::Texture* texture;
-    Game* game;
-    // Not saved: the clock of a caller that has no game.
+    LevelShell* shell;
+    // Not saved: the clock of a caller that has no shell.
     GameTime* attachedClock = nullptr;
     PathGrid pathFinder; // not saved: weights recomputed from the maps
     StockMarket stockMarket;

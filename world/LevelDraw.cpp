@@ -3,7 +3,7 @@
 #include "actors/Employee.hpp"
 #include "actors/GameObject.hpp"
 #include "actors/Truck.hpp"
-#include "app/Game.hpp"
+#include "world/LevelShell.hpp"
 #include "world/MetaZone.hpp"
 #include "world/Zone.hpp"
 
@@ -98,7 +98,7 @@ void Level::draw(sf::RenderTarget& target, sf::RenderStates states) const {
 
     if (tileContainer && zoneContainer) {
         const CellRange range =
-            getVisibleCellRange(game == nullptr ? nullptr : &game->getWorldView());
+            getVisibleCellRange(shell == nullptr ? nullptr : &shell->getWorldView());
         drawCells(target, states, range);
     }
     for (const auto& metaZone : metaZoneContainer) {

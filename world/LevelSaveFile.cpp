@@ -5,7 +5,6 @@
 #include "actors/Employee.hpp"
 #include "actors/GameObject.hpp"
 #include "actors/GameObjectDoor.hpp"
-#include "app/Game.hpp"
 #include "economy/GameTime.hpp"
 #include "persist/Codecs.hpp"
 #include "params/ItemTypes.hpp"
@@ -123,16 +122,12 @@ bool StartsInSaveFolder(const std::string& path) {
 
 GameParams::SaveSummary Level::saveSummary(std::optional<long long> savedAt) const {
     GameParams::SaveSummary summary;
-    const GameTime* clock = writableClock();
+    const GameTime* clock = getGameTime();
     summary.gameMinutes = clock != nullptr ? static_cast<long long>(clock->getTotal()) : 0;
     summary.balance = bankAccount.getBalance();
     summary.employees = static_cast<unsigned>(employees.size());
     summary.savedAt = savedAt;
     return summary;
-}
-
-GameTime* Level::writableClock() const {
-    return game == nullptr ? attachedClock : &game->getGameTime();
 }
 
 bool Level::save(const std::string& path, std::optional<long long> savedAt) const {
@@ -205,7 +200,7 @@ bool Level::writeTo(std::ostream& out) const {
     ok = ok && (out << ' ', Save::MapOfItemTypeAndSizeT(Widened(itemsReadyForShipping), out));
     if (ok) {
         // Without any clock the level is at the clock's first minute.
-        const GameTime* clock = writableClock();
+        const GameTime* clock = getGameTime();
         out << ' ';
         ok = clock != nullptr ? clock->save(out) : GameTime().save(out);
     }

@@ -82,6 +82,10 @@ struct CommaDecimals : std::numpunct<char> {
     char do_decimal_point() const override { return ','; }
 };
 
+std::string Describe(const Recipe& recipe) {
+    return GetRecipeDescription(recipe.ingredients, recipe.resultingItems, recipe.duration);
+}
+
 } // namespace
 
 TEST(RecipeDescriptions, DurationFollowsTheProcessLocale) {
@@ -90,21 +94,21 @@ TEST(RecipeDescriptions, DurationFollowsTheProcessLocale) {
     Recipe recipe;
     recipe.resultingItems = {{ItemGlass, 1}};
     recipe.duration = 2.5f;
-    const std::string description = GetRecipeDescription(recipe);
+    const std::string description = Describe(recipe);
     std::locale::global(previous);
     EXPECT_NE(description.find("Produktionsdauer: 2,5\n"), std::string::npos) << description;
 }
 
 TEST(RecipeDescriptions, NoRecipe) {
     Recipe none;
-    EXPECT_EQ(GetRecipeDescription(none), "Nichts");
+    EXPECT_EQ(Describe(none), "Nichts");
     Recipe withoutResult;
     withoutResult.ingredients = {{ItemSteel, 1}};
     withoutResult.duration = 30.f;
-    EXPECT_EQ(GetRecipeDescription(withoutResult), "Nichts");
+    EXPECT_EQ(Describe(withoutResult), "Nichts");
     Recipe negative;
     negative.resultingItems = {{ItemSteel, 1}};
-    EXPECT_EQ(GetRecipeDescription(negative), "Nichts");
+    EXPECT_EQ(Describe(negative), "Nichts");
     EXPECT_FALSE(negative.isValid());
 }
 
@@ -114,21 +118,21 @@ TEST(RecipeDescriptions, IngredientsInTypeOrder) {
     tyre.resultingItems = {{ItemTyre, 1}};
     tyre.duration = 45.f;
     EXPECT_TRUE(tyre.isValid());
-    EXPECT_EQ(GetRecipeDescription(tyre), "Zutaten:\n"
-                                          "    2x Stahl\n"
-                                          "    3x Gummi\n"
-                                          "\n"
-                                          "Ergebnis:\n"
-                                          "    1x Reifen\n"
-                                          "\n"
-                                          "Produktionsdauer: 45\n");
+    EXPECT_EQ(Describe(tyre), "Zutaten:\n"
+                              "    2x Stahl\n"
+                              "    3x Gummi\n"
+                              "\n"
+                              "Ergebnis:\n"
+                              "    1x Reifen\n"
+                              "\n"
+                              "Produktionsdauer: 45\n");
 }
 
 TEST(RecipeDescriptions, RawMaterialNeedsNoIngredients) {
     Recipe steel;
     steel.resultingItems = {{ItemSteel, 1}};
     steel.duration = 0.f;
-    EXPECT_EQ(GetRecipeDescription(steel),
+    EXPECT_EQ(Describe(steel),
               "Zutaten:\n    keine\n\nErgebnis:\n    1x Stahl\n\nProduktionsdauer: 0\n");
 }
 

@@ -1,6 +1,6 @@
 #include "world/PathGrid.hpp"
 
-#include "ScanPathSearch.hpp"
+#include "world/ScanPathSearch.hpp"
 
 #include <gtest/gtest.h>
 

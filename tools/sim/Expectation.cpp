@@ -41,8 +41,3 @@ std::optional<bool> Compare(const std::string& actual, const std::string& op,
         return Apply(*a, op, *b);
     return Apply(actual, op, expected);
 }
-
-bool IsLaterReportKey(const std::string&) {
-    // Every report key is available in this build.
-    return false;
-}

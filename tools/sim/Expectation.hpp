@@ -8,5 +8,6 @@
 std::optional<bool> Compare(const std::string& actual, const std::string& op,
                             const std::string& expected);
 
-// Report keys of systems this build does not have yet; naming one is a script error.
-bool IsLaterReportKey(const std::string& key);
+// A key the report has or may have (ReportKeys.cpp); expecting any other is
+// a script error.
+bool IsReportKey(const std::string& key);

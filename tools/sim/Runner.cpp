@@ -145,8 +145,8 @@ int Runner::commandExpect(const Line& line) {
     if (!hasWords(line, 4, 4))
         return fail(line, "usage: expect KEY OP VALUE");
     const std::string& key = line.words[1];
-    if (IsLaterReportKey(key))
-        return fail(line, "report key '" + key + "' is not available in this build yet");
+    if (!IsReportKey(key))
+        return fail(line, "unknown report key '" + key + "'");
     const auto values = report();
     const auto found = values.find(key);
     const std::string actual = found == values.end() ? "0" : found->second;

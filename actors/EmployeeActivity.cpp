@@ -66,10 +66,10 @@ const GameObject* objectOf(const Level* level, const Task& task) {
 // Where a pick-up takes from or a delivery brings to.
 std::string placeOf(const Level* level, const Task& task, bool into) {
     const GameObjectType marker = task.getObjectType();
-    if (marker == Level::TruckMarker) {
+    if (marker == TruckMarker) {
         return into ? "zum Lkw" : "vom Lkw";
     }
-    if (marker == Level::ZoneMarker) {
+    if (marker == ZoneMarker) {
         const sf::Vector2i at = task.getDestination();
         const ZoneType zone = level != nullptr ? level->getZoneType(at.x, at.y) : ZoneNone;
         return into ? Phrases::IntoZone(zone) : Phrases::FromZone(zone);
@@ -139,7 +139,7 @@ std::string Employee::getActivityText() const {
     }
     const Task* action = actionOf(tasks);
     if (action == nullptr) {
-        if (front.getTask() == TaskWalk && front.getSatisfiesNeedType() != 0) {
+        if (front.getTask() == TaskWalk && front.getSatisfiesNeedType() != NeedNone) {
             return "läuft";
         }
         return waitsForWork() ? "wartet auf Arbeit" : "ruht sich aus";

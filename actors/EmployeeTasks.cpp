@@ -4,6 +4,7 @@
 #include "actors/Employee.hpp"
 
 #include "actors/GameObject.hpp"
+#include "params/Invariant.hpp"
 #include "params/Random.hpp"
 #include "params/Texts.hpp"
 #include "world/Level.hpp"
@@ -13,10 +14,9 @@
 
 void Employee::receiveTasks(std::vector<Task> newTasks) {
     if (!newTasks.empty() && newTasks.back().getTask() == TaskPickUp) {
-        std::cout << "Employee::receiveTasks() - Letzter Task in übergebenem Vector ist: "
-                     "TaskPickUp! Darf NIEMALS vorkommen, da dann das aufzunehmende Item nie "
-                     "mehr abgelegt wird!!!"
-                  << std::endl;
+        GameParams::InvariantBroken(
+            "Employee::receiveTasks() - Letzter Task in übergebenem Vector ist: TaskPickUp! Darf "
+            "NIEMALS vorkommen, da dann das aufzunehmende Item nie mehr abgelegt wird!!!");
     }
     if (!newTasks.empty()) {
         // The need is being served again: its last reason to wait is past.
@@ -42,8 +42,7 @@ void Employee::requestWorkIfIdle(float dt) {
     bool noWork = false;
     if (level->requestWork(this, noWork)) {
         // Holds the frame until the path search answers.
-        tasks.emplace_back(texture, TaskWait, static_cast<NeedType>(0), ObjectNone, ItemNone, 0, 0,
-                           0, 0);
+        tasks.emplace_back(texture, TaskWait, NeedNone, ObjectNone, ItemNone, 0, 0, 0, 0);
     } else if (noWork) {
         handleTaskIdle(dt);
     }
@@ -113,8 +112,7 @@ bool Employee::handleTaskIdle(float& dt) {
         if (occupyingTile && level != nullptr) {
             level->releaseTile(mapPos.x, mapPos.y);
         }
-        tasks.emplace_front(texture, TaskIdle, static_cast<NeedType>(0), ObjectNone, ItemNone, 0, 0,
-                            0, 0);
+        tasks.emplace_front(texture, TaskIdle, NeedNone, ObjectNone, ItemNone, 0, 0, 0, 0);
         idlingTimer.time = 0.f;
         return false;
     }
@@ -127,8 +125,7 @@ bool Employee::handleTaskIdle(float& dt) {
     const int column = mapPos.x + GameParams::Random() % 3 - 1;
     const int row = mapPos.y + GameParams::Random() % 3 - 1;
     if (level != nullptr && level->isWalkableCell(column, row)) {
-        tasks.emplace_back(texture, TaskWalk, static_cast<NeedType>(0), ObjectNone, ItemNone,
-                           column, row, 0, 0);
+        tasks.emplace_back(texture, TaskWalk, NeedNone, ObjectNone, ItemNone, column, row, 0, 0);
     }
     idlingTimer.time = -1.f;
     return true;
@@ -167,7 +164,7 @@ bool Employee::handleTaskPickUp(const Task& task) {
     // The driver loads everything a goods-out place holds at once; one item
     // stands for all units. At the truck it takes one unit a trip: a place in
     // goods-in takes one item per delivery.
-    if (kind == KindTruckDriver && task.getObjectType() != Level::TruckMarker) {
+    if (kind == KindTruckDriver && task.getObjectType() != TruckMarker) {
         while (level->pickUpFurtherItem(task.getObjectType(), task.getCorrespondingItem(), at.x,
                                         at.y)) {
             ++carriedAmount;
@@ -184,7 +181,7 @@ bool Employee::handleTaskDeliver(const Task& task) {
         const sf::Vector2i at = task.getObjectPos();
         // The item stands for every unit carried; read before it changes hands.
         const ItemType carriedType = carriedItem->getType();
-        const bool toTruck = task.getObjectType() == Level::TruckMarker;
+        const bool toTruck = task.getObjectType() == TruckMarker;
         if (!level->deliverCarriedItem(task.getObjectType(), carriedItem, at.x, at.y)) {
             std::cout << "Employee::handleTaskDeliver() - Schwerer Fehler! Deliver Item To "
                          "Storage fehlgeschlagen! Darf hier nur in Ausnahmefällen passieren!!!"
@@ -241,8 +238,7 @@ void Employee::giveUpChain() {
     if (kind == KindTruckDriver) {
         // A driver's units came from the truck (bound for goods-in) or from
         // goods-out (bound for the truck); each goes back where it came from.
-        level->returnDriverUnits(carriedItem->getType(), carriedAmount,
-                                 destination == Level::TruckMarker);
+        level->returnDriverUnits(carriedItem->getType(), carriedAmount, destination == TruckMarker);
         carriedItem.reset();
         carrying = false;
         carriedAmount = 0;

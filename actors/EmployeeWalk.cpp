@@ -81,8 +81,7 @@ bool Employee::handleTaskWalk(float& dt, const Task& task) {
         waitingForDoor = false;
     }
 
-    const TileType tile =
-        level != nullptr ? level->getTileType(to.x, to.y) : static_cast<TileType>(-1);
+    const TileType tile = level != nullptr ? level->getTileType(to.x, to.y) : TileInvalid;
     // Research can make drivers carry faster.
     const double speedFactor = level != nullptr && kind == KindTruckDriver
                                    ? level->getResearchEffects().driverWalkSpeed

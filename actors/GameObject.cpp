@@ -71,7 +71,7 @@ void GameObject::init(sf::Texture* atlas, Level* owner, GameObject* partnerObjec
                       GameObjectType type, int column, int row, float rotation) {
     level = owner;
     partner = partnerObject;
-    objType = static_cast<int>(type) == -1 ? ObjectNone : type;
+    objType = type == ObjectInvalid ? ObjectNone : type;
     const GameParams::ObjectTypeParams params = GameParams::GetObjectTypeParams(objType);
     surface = params.isSurface;
     needsSurfaceToStand = params.needsSurface;

@@ -24,7 +24,7 @@ bool CountDown(GameObject::CountMap& counts, ItemType type) {
 } // namespace
 
 bool GameObject::setRecipe(ItemType number) {
-    if (static_cast<int>(number) == -1) {
+    if (number == ItemInvalid) {
         return false;
     }
     // An abandoned run must not swallow what was delivered for it.

@@ -62,7 +62,7 @@ public:
     bool load(std::istream& in);
 
 private:
-    NeedType type = static_cast<NeedType>(0);
+    NeedType type = NeedNone;
     float min = DefaultMin; // not saved
     float max = DefaultMax; // not saved
     float value = 0.f;

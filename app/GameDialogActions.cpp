@@ -105,7 +105,7 @@ bool Game::applySelectedRecipe() {
     std::string problem;
     if (object == nullptr)
         problem = "Die Werkbank gibt es nicht mehr.";
-    else if (entry == nullptr || static_cast<int>(entry->getItem()) == -1)
+    else if (entry == nullptr || entry->getItem() == ItemInvalid)
         problem = "Bitte zuerst ein Produkt in der Liste wählen.";
     else if (!object->setRecipe(entry->getItem()))
         problem = "Das kann diese Werkbank nicht herstellen.";

@@ -36,6 +36,16 @@ enum GameObjectType : std::int32_t {
     ObjectDoor = 10,
 };
 
+// Where a carrying task takes from or brings to when that is no object: a
+// storage cell of a zone, or the truck. Tasks keep them in the object type's
+// place, and their records save these numbers.
+constexpr GameObjectType ZoneMarker = static_cast<GameObjectType>(9);
+constexpr GameObjectType TruckMarker = static_cast<GameObjectType>(11);
+// A task's place that is an object on the map.
+constexpr bool IsObjectMarker(GameObjectType marker) {
+    return marker != ZoneMarker && marker != TruckMarker && marker != ObjectNone;
+}
+
 // The thousands group the production stages.
 enum ItemType : std::int32_t {
     ItemNone = 0,
@@ -89,6 +99,17 @@ enum NeedType : std::int32_t {
     NeedCoffee = 5,
     NeedWork = 6,
 };
+
+// No need: a task that serves none saves 0, a path request made for none -1.
+constexpr NeedType NeedNone = static_cast<NeedType>(0);
+constexpr NeedType NeedUnset = static_cast<NeedType>(-1);
+
+// Not a type at all: what a tool or icon that stands for none maps to, and
+// what lies outside the map. ItemNone, by contrast, is an empty place.
+constexpr TileType TileInvalid = static_cast<TileType>(-1);
+constexpr ZoneType ZoneInvalid = static_cast<ZoneType>(-1);
+constexpr GameObjectType ObjectInvalid = static_cast<GameObjectType>(-1);
+constexpr ItemType ItemInvalid = static_cast<ItemType>(-1);
 
 enum SkillType : std::int32_t {
     SkillWalkingSpeed = 0,

@@ -193,19 +193,19 @@ sf::IntRect GetTexture(ItemType type) {
 sf::IntRect GetTexture(GuiElemType type) {
     // The build tools and item icons show what they build or stand for.
     const TileType tile = GetTileTypeForTool(type);
-    if (tile != static_cast<TileType>(-1)) {
+    if (tile != TileInvalid) {
         return GetTexture(tile);
     }
     const ZoneType zone = GetZoneTypeForTool(type);
-    if (zone != static_cast<ZoneType>(-1)) {
+    if (zone != ZoneInvalid) {
         return GetTexture(zone);
     }
     const GameObjectType object = GetObjectTypeForTool(type);
-    if (object != static_cast<GameObjectType>(-1)) {
+    if (object != ObjectInvalid) {
         return GetTexture(object);
     }
     const ItemType item = GetItemTypeForIcon(type);
-    if (item != static_cast<ItemType>(-1)) {
+    if (item != ItemInvalid) {
         return GetTexture(item);
     }
     switch (type) {

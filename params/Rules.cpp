@@ -124,8 +124,23 @@ bool IsTileOccupyingTask(TaskType type) {
     }
 }
 
+bool IsObjectUseTask(TaskType type) {
+    switch (type) {
+    case TaskWork:
+    case TaskEat:
+    case TaskToilet:
+    case TaskCoffee:
+    case TaskSmoke:
+    case TaskSocial:
+    case TaskResearch:
+        return true;
+    default:
+        return false;
+    }
+}
+
 std::vector<int> GetDefaultWorkPriorities() {
-    return {3, 4, 13};
+    return {TaskWalk, TaskWork, TaskResearch};
 }
 
 } // namespace GameParams

@@ -30,6 +30,10 @@ std::vector<TaskType> GetTaskTypesForNeed(NeedType need);
 
 // Tasks carried out standing on one tile, which nobody else may then use.
 bool IsTileOccupyingTask(TaskType type);
+// Kinds carried out at an object, with the exclusive use of the cell in front
+// of it: working, the needs' kinds and research. Idling and waiting occupy a
+// cell but hold no object.
+bool IsObjectUseTask(TaskType type);
 
 // A new employee's work priorities, in order.
 std::vector<int> GetDefaultWorkPriorities();

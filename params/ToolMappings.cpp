@@ -39,13 +39,13 @@ TileType GetTileTypeForTool(GuiElemType tool) {
     case GuiBuildFloor:
         return TileFloor;
     default:
-        return static_cast<TileType>(-1);
+        return TileInvalid;
     }
 }
 
 ZoneType GetZoneTypeForTool(GuiElemType tool) {
     if (tool < GuiBuildZoneKitchen || tool > GuiBuildZoneGoodsOut) {
-        return static_cast<ZoneType>(-1);
+        return ZoneInvalid;
     }
     return static_cast<ZoneType>(tool - ZoneToolOffset);
 }
@@ -56,7 +56,7 @@ GameObjectType GetObjectTypeForTool(GuiElemType tool) {
             return entry.type;
         }
     }
-    return static_cast<GameObjectType>(-1);
+    return ObjectInvalid;
 }
 
 GuiElemType GetToolForObjectType(GameObjectType type) {
@@ -89,7 +89,7 @@ ItemType GetItemTypeForIcon(GuiElemType icon) {
     const std::vector<ItemType>& items = GetAllItemTypes();
     const int index = icon - GuiItemSteel;
     if (index < 0 || static_cast<std::size_t>(index) >= items.size()) {
-        return static_cast<ItemType>(-1);
+        return ItemInvalid;
     }
     return items[static_cast<std::size_t>(index)];
 }

@@ -10,6 +10,7 @@
 #include "params/TileSize.hpp"
 #include "world/LevelShell.hpp"
 #include "world/MetaZone.hpp"
+#include "world/DrawOrder.hpp"
 #include "world/Zone.hpp"
 
 #include <SFML/Graphics/Color.hpp>
@@ -18,16 +19,6 @@
 #include <iostream>
 
 namespace {
-
-// Drawing order and the stable merge in draw() rely on this order: by y, then x.
-bool drawnBefore(const std::unique_ptr<GameObject>& a, const std::unique_ptr<GameObject>& b) {
-    const sf::Vector2f pa = a->getPosition();
-    const sf::Vector2f pb = b->getPosition();
-    if (pa.y != pb.y) {
-        return pa.y < pb.y;
-    }
-    return pa.x < pb.x;
-}
 
 // Without any clock the game is taken to be at its first minute.
 float minutesOn(const GameTime* clock) {
@@ -256,9 +247,10 @@ void Level::sortObjects() {
 }
 
 void Level::sortGameObjects() {
-    std::stable_sort(gameObjectContainer.begin(), gameObjectContainer.end(), drawnBefore);
+    std::stable_sort(gameObjectContainer.begin(), gameObjectContainer.end(),
+                     DrawnBefore<GameObject>);
     std::stable_sort(gameObjectSurfacesContainer.begin(), gameObjectSurfacesContainer.end(),
-                     drawnBefore);
+                     DrawnBefore<GameObject>);
 }
 
 const sf::Font* Level::getFont() const {

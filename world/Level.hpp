@@ -195,8 +195,6 @@ public:
     void cancelTask(const Task& task, int column, int row);
     // Undoes the bookings of a chain an employee gives up.
     void cancelTasks(const std::list<Task>& tasks);
-    static constexpr GameObjectType ZoneMarker = static_cast<GameObjectType>(9);
-    static constexpr GameObjectType TruckMarker = static_cast<GameObjectType>(11);
 
     // --- Work dispatch (LevelDispatch.cpp, LevelDispatchTargets.cpp) ------
     // The need to serve now: the first with the strictly highest urgency

@@ -12,7 +12,7 @@
 namespace {
 
 bool isRealItemType(ItemType type) {
-    return type != ItemNone && type != static_cast<ItemType>(-1);
+    return type != ItemNone && type != ItemInvalid;
 }
 
 } // namespace

@@ -6,30 +6,11 @@
 #include "actors/Employee.hpp"
 #include "actors/GameObject.hpp"
 #include "actors/Truck.hpp"
+#include "params/Invariant.hpp"
 #include "params/Rules.hpp"
 #include "world/Tile.hpp"
 
 #include <algorithm>
-#include <iostream>
-
-namespace {
-
-// Kinds that need the exclusive use of the cell in front of an object.
-bool isUsageKind(TaskType type) {
-    switch (type) {
-    case TaskNone:
-    case TaskWalk:
-    case TaskTransport:
-    case TaskPickUp:
-    case TaskDeliver:
-    case TaskError:
-        return false;
-    default:
-        return true;
-    }
-}
-
-} // namespace
 
 // Which of the need's kinds a work priority entry lets the employee do.
 bool Level::priorityAdmits(TaskType entry, TaskType kind) {
@@ -69,7 +50,7 @@ void clearTargets(PathFindingItem& request) {
 } // namespace
 
 NeedType Level::mostUrgentNeed(const std::map<NeedType, Need>& needs) {
-    NeedType best = static_cast<NeedType>(0);
+    NeedType best = NeedNone;
     int bestUrgency = 0;
     for (const auto& [type, need] : needs) {
         if (type == 0 || need.isLocked()) {
@@ -91,7 +72,7 @@ bool Level::requestWork(Employee* employee, bool& noWork) {
     }
     const bool driver = employee->getKind() == Employee::KindTruckDriver;
     const NeedType need = driver ? NeedWork : mostUrgentNeed(employee->getNeeds());
-    if (!driver && (need == 0 || need == -1)) {
+    if (!driver && (need == NeedNone || need == NeedUnset)) {
         noWork = true;
         return false;
     }
@@ -149,7 +130,7 @@ void Level::findTargets(NeedType need, const std::vector<TaskType>& priorities, 
                     if (!isInMap(cell.x, cell.y)) {
                         continue;
                     }
-                    if (onItsCell && isUsageKind(kind) &&
+                    if (onItsCell && GameParams::IsObjectUseTask(kind) &&
                         tileContainer[cellIndex(cell.x, cell.y)].isOccupied()) {
                         continue;
                     }
@@ -207,7 +188,7 @@ void Level::handlePathFound(PathFindingItem& item, const std::vector<Vec2i>& pat
     const TaskType kind = item.correspondingTasks[index];
 
     bool built = false;
-    if (isUsageKind(kind)) {
+    if (GameParams::IsObjectUseTask(kind)) {
         if (tileContainer[cellIndex(target.x, target.y)].isOccupied()) {
             // Somebody took the place since the search began: no lock, the
             // employee asks again at once.
@@ -248,19 +229,18 @@ void Level::handOverChain(PathFindingItem& item, const Vec2i& target, bool lockI
     Employee* employee = item.employee;
     if (!currentEmployeeTasks.empty()) {
         const TaskType last = currentEmployeeTasks.back().getTask();
-        if (isUsageKind(last) && !tileContainer[cellIndex(target.x, target.y)].occupy()) {
-            std::cout << "Level::handlePathFound() - tileContainer[].occupy() fehlgeschlagen - "
-                         "Sollte hier nicht passieren! Falls Task == TaskTransport ist den "
-                         "beteiligten Lagerzonen und Objekten schon eine Abholung / Lieferung "
-                         "angekündigt!"
-                      << std::endl;
+        if (GameParams::IsObjectUseTask(last) &&
+            !tileContainer[cellIndex(target.x, target.y)].occupy()) {
+            GameParams::InvariantBroken(
+                "Level::handlePathFound() - tileContainer[].occupy() fehlgeschlagen - Sollte "
+                "hier nicht passieren! Falls Task == TaskTransport ist den beteiligten "
+                "Lagerzonen und Objekten schon eine Abholung / Lieferung angekündigt!");
         }
         if (last == TaskPickUp) {
-            std::cout << "Level::handlePathFound() - currentEmployeeTasks.back().task == "
-                         "TaskPickUp - Darf nicht sein! Letzter Task MUSS in diesem Fall "
-                         "TaskDeliver sein! TaskPickUp ohne TaskDeliver = Fehler, weil das "
-                         "aufgenommene Item niemals ableget wird!"
-                      << std::endl;
+            GameParams::InvariantBroken(
+                "Level::handlePathFound() - currentEmployeeTasks.back().task == TaskPickUp - "
+                "Darf nicht sein! Letzter Task MUSS in diesem Fall TaskDeliver sein! TaskPickUp "
+                "ohne TaskDeliver = Fehler, weil das aufgenommene Item niemals ableget wird!");
         }
     } else if (lockIfEmpty) {
         lockNeed(employee, item.need, UnservedReason::Taken);

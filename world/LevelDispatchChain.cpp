@@ -7,6 +7,7 @@
 #include "actors/Employee.hpp"
 #include "actors/GameObject.hpp"
 #include "actors/Truck.hpp"
+#include "params/Invariant.hpp"
 #include "world/Zone.hpp"
 
 #include <algorithm>
@@ -16,10 +17,6 @@ namespace {
 
 void report(const char* message) {
     std::cout << "Level::handlePathFound() - " << message << std::endl;
-}
-
-bool isObjectMarker(GameObjectType marker) {
-    return marker != Level::ZoneMarker && marker != Level::TruckMarker && marker != ObjectNone;
 }
 
 } // namespace
@@ -146,7 +143,7 @@ bool Level::bookCarryingChain(const PathFindingItem& item, const std::vector<Vec
             report("Aufruf von zoneContainer[].setItemInRetrieval() fehlgeschlagen!");
             return false;
         }
-    } else if (isObjectMarker(sourceMarker)) {
+    } else if (IsObjectMarker(sourceMarker)) {
         sourceObject = findObjectOnCell(sourceMarker, source.x, source.y);
         if (sourceObject == nullptr) {
             report("Aufruf von getObjectAtMapPosition() lieferte nullptr!");
@@ -171,9 +168,10 @@ bool Level::bookCarryingChain(const PathFindingItem& item, const std::vector<Vec
     if (destination != nullptr) {
         if (!destination->announceDelivery(type, amount)) {
             undoSource();
-            report("TaskDeliver: LagerGameObject kann anzuliefernde Items nicht aufnehmen! Darf "
-                   "hier nicht passieren, weil Abholung des Objekts in Lager schon angekündigt "
-                   "wurde!!!");
+            GameParams::InvariantBroken(
+                "Level::handlePathFound() - TaskDeliver: LagerGameObject kann anzuliefernde "
+                "Items nicht aufnehmen! Darf hier nicht passieren, weil Abholung des Objekts in "
+                "Lager schon angekündigt wurde!!!");
             return false;
         }
         destinationMarker = destination->getObjType();
@@ -181,9 +179,10 @@ bool Level::bookCarryingChain(const PathFindingItem& item, const std::vector<Vec
     } else if (destinationZone != nullptr) {
         if (!destinationZone->setItemInDelivery(type, amount)) {
             undoSource();
-            report("TaskDeliver: LagerZone kann anzuliefernde Items nicht aufnehmen! Darf hier "
-                   "nicht passieren, weil Produzierendes Objekt schon über Abholung informiert "
-                   "wurde!!!");
+            GameParams::InvariantBroken(
+                "Level::handlePathFound() - TaskDeliver: LagerZone kann anzuliefernde Items nicht "
+                "aufnehmen! Darf hier nicht passieren, weil Produzierendes Objekt schon über "
+                "Abholung informiert wurde!!!");
             return false;
         }
         destinationMarker = ZoneMarker;

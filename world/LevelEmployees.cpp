@@ -9,34 +9,11 @@
 #include "actors/Truck.hpp"
 #include "params/Random.hpp"
 #include "params/Rules.hpp"
+#include "world/DrawOrder.hpp"
 #include "world/Zone.hpp"
 
 #include <algorithm>
 #include <iostream>
-
-namespace {
-
-// Drawing order and the stable merge in draw() rely on this order: by y, then x.
-bool drawnBefore(const std::unique_ptr<Employee>& a, const std::unique_ptr<Employee>& b) {
-    const sf::Vector2f pa = a->getPosition();
-    const sf::Vector2f pb = b->getPosition();
-    if (pa.y != pb.y) {
-        return pa.y < pb.y;
-    }
-    return pa.x < pb.x;
-}
-
-bool isObjectMarker(GameObjectType marker) {
-    return marker != Level::ZoneMarker && marker != Level::TruckMarker && marker != ObjectNone;
-}
-
-// Kinds 4 to 9 and research are carried out at an object, on a tile held
-// for them.
-bool usesObject(TaskType type) {
-    return (type >= TaskWork && type <= TaskSocial) || type == TaskResearch;
-}
-
-} // namespace
 
 bool Level::addEmployee(std::unique_ptr<Employee> employee) {
     if (employeesMapEntryPoints.empty()) {
@@ -52,8 +29,8 @@ bool Level::addEmployee(std::unique_ptr<Employee> employee) {
     }
     const int column = std::clamp(entry.x, 0, width - 1);
     const int row = std::clamp(entry.y, 0, height - 1);
-    employee->receiveTasks({Task(texture, TaskWalk, static_cast<NeedType>(0), ObjectNone, ItemNone,
-                                 column, row, 0, 0)});
+    employee->receiveTasks(
+        {Task(texture, TaskWalk, NeedNone, ObjectNone, ItemNone, column, row, 0, 0)});
     employees.push_back(std::move(employee));
     sortEmployees();
     return true;
@@ -119,7 +96,7 @@ void Level::updateEmployees(float dt) {
 }
 
 void Level::sortEmployees() {
-    std::stable_sort(employees.begin(), employees.end(), drawnBefore);
+    std::stable_sort(employees.begin(), employees.end(), DrawnBefore<Employee>);
 }
 
 std::string Level::employeeInfoAt(float x, float y) const {
@@ -141,7 +118,7 @@ std::unique_ptr<Item> Level::pickUpItem(GameObjectType placeMarker, ItemType ite
         unsigned amount = 1;
         return zone == nullptr ? nullptr : zone->retrieveItem(itemType, amount);
     }
-    if (isObjectMarker(placeMarker)) {
+    if (IsObjectMarker(placeMarker)) {
         GameObject* object = findObjectOnCell(placeMarker, column, row);
         unsigned amount = 1;
         return object == nullptr ? nullptr : object->takeOutput(itemType, amount);
@@ -174,7 +151,7 @@ bool Level::deliverCarriedItem(GameObjectType placeMarker, std::unique_ptr<Item>
         }
         return true;
     }
-    if (isObjectMarker(placeMarker)) {
+    if (IsObjectMarker(placeMarker)) {
         GameObject* object = findObjectOnCell(placeMarker, column, row);
         return object != nullptr && object->deliverIngredient(std::move(item));
     }
@@ -190,7 +167,7 @@ bool Level::deliverCarriedItem(GameObjectType placeMarker, std::unique_ptr<Item>
 
 void Level::cancelTask(const Task& task, int column, int row) {
     // Idling and waiting hold no object: their cell may be someone else's.
-    if (!usesObject(task.getTask())) {
+    if (!GameParams::IsObjectUseTask(task.getTask())) {
         return;
     }
     const sf::Vector2i at = task.getObjectPos();
@@ -211,7 +188,7 @@ void Level::cancelTasks(const std::list<Task>& tasks) {
                 if (Zone* zone = getZoneAt(at.x, at.y)) {
                     zone->cancelRetrieval(item);
                 }
-            } else if (isObjectMarker(marker)) {
+            } else if (IsObjectMarker(marker)) {
                 if (GameObject* object = findObjectOnCell(marker, at.x, at.y)) {
                     object->cancelPickUp(item);
                 }
@@ -221,16 +198,16 @@ void Level::cancelTasks(const std::list<Task>& tasks) {
                 if (Zone* zone = getZoneAt(at.x, at.y)) {
                     zone->cancelDelivery(item);
                 }
-            } else if (isObjectMarker(marker)) {
+            } else if (IsObjectMarker(marker)) {
                 if (GameObject* object = findObjectOnCell(marker, at.x, at.y)) {
                     object->cancelDelivery(item);
                 }
             }
-        } else if (usesObject(type) || type == TaskTransport) {
+        } else if (GameParams::IsObjectUseTask(type) || type == TaskTransport) {
             if (GameObject* object = findObjectOnCell(marker, at.x, at.y)) {
                 object->clearUsageFlag();
             }
-            if (usesObject(type)) {
+            if (GameParams::IsObjectUseTask(type)) {
                 const sf::Vector2i cell = task.getDestination();
                 releaseTile(cell.x, cell.y);
             }

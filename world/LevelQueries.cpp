@@ -37,7 +37,7 @@ bool Level::isBlocked(int column, int row) const {
 }
 
 TileType Level::getTileType(int column, int row) const {
-    return isInMap(column, row) ? tileMap[cellIndex(column, row)] : static_cast<TileType>(-1);
+    return isInMap(column, row) ? tileMap[cellIndex(column, row)] : TileInvalid;
 }
 
 ZoneType Level::getZoneType(int column, int row) const {

@@ -7,6 +7,7 @@
 #include "actors/GameObjectDoor.hpp"
 #include "economy/GameTime.hpp"
 #include "persist/Codecs.hpp"
+#include "persist/RecordStart.hpp"
 #include "params/ItemTypes.hpp"
 #include "persist/SaveFolder.hpp"
 #include "persist/SaveGames.hpp"
@@ -286,20 +287,7 @@ bool Level::readFrom(std::istream& in) {
 
 bool Level::readMaps(std::istream& in) {
     namespace Load = GameParams::Load;
-    std::string header;
-    if (!(in >> header)) {
-        return false;
-    }
-    if (header != "LEVEL") {
-        Report("load", "Header ungueltig!");
-        return false;
-    }
-    float version = 0.f;
-    if (!(in >> version)) {
-        return false;
-    }
-    if (version != FileVersion) {
-        Report("load", "Version nicht unterstuetzt!");
+    if (!Load::RecordStart(in, "Level::load()", "LEVEL", FileVersion, Load::OtherVersion::Refuse)) {
         return false;
     }
     int loadedWidth = 0;

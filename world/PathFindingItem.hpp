@@ -34,7 +34,7 @@ struct PathFindingItem {
     bool load(std::istream& in);
 
     Employee* employee = nullptr;
-    NeedType need = static_cast<NeedType>(-1);
+    NeedType need = NeedUnset;
     std::vector<Vec2i> targets;
     std::vector<TaskType> correspondingTasks;
     std::vector<GameObject*> correspondingGameObjects;

@@ -18,5 +18,5 @@ public:
 
 private:
     bool occupied = false; // not saved
-    TileType type = static_cast<TileType>(-1);
+    TileType type = TileInvalid;
 };

@@ -1,12 +1,12 @@
 #include "world/Zone.hpp"
 
 #include "params/Graphics.hpp"
+#include "params/Invariant.hpp"
 #include "params/ItemTypes.hpp"
 #include "world/Level.hpp"
 
 #include <algorithm>
 #include <cmath>
-#include <iostream>
 #include <string>
 #include <utility>
 
@@ -31,7 +31,7 @@ Zone::Zone() : itemQuad(sf::Quads) {}
 Zone::~Zone() = default;
 
 bool Zone::holdsRealType() const {
-    return storedType != ItemNone && storedType != static_cast<ItemType>(-1);
+    return storedType != ItemNone && storedType != ItemInvalid;
 }
 
 void Zone::set(sf::Texture* atlas, Level* owner, const sf::Font* font, ZoneType zoneType,
@@ -51,7 +51,7 @@ void Zone::set(sf::Texture* atlas, Level* owner, const sf::Font* font, ZoneType 
 void Zone::changeKind(ZoneType zoneType) {
     if (holdsRealType()) {
         // Level::setZone moves the goods off first or refuses the change.
-        std::cout << "Zone::set() - Zone mit Waren umgewidmet!" << std::endl;
+        GameParams::InvariantBroken("Zone::changeKind() - Zone mit Waren umgewidmet!");
         return;
     }
     // Only an empty storage cell is a free slot; goods cells are none.
@@ -64,7 +64,7 @@ void Zone::changeKind(ZoneType zoneType) {
 }
 
 bool Zone::canStore(ItemType itemType, unsigned amount) const {
-    if (!isStorage || itemType == ItemNone || itemType == static_cast<ItemType>(-1)) {
+    if (!isStorage || itemType == ItemNone || itemType == ItemInvalid) {
         return false;
     }
     if ((storedType != ItemNone && storedType != itemType) || amount == 0) {
@@ -138,7 +138,7 @@ bool Zone::deliverItem(std::unique_ptr<Item>&& item, unsigned& amount) {
         return false;
     }
     const ItemType itemType = item->getType();
-    if (itemType == ItemNone || itemType == static_cast<ItemType>(-1)) {
+    if (itemType == ItemNone || itemType == ItemInvalid) {
         return false;
     }
     if (storedType != ItemNone && storedType != itemType) {

@@ -43,12 +43,11 @@ TEST_F(EmployeeActivityTest, TheActivityFollowsTheChain) {
         {{walk, MakeTask(TaskEat)}, "geht essen"},
         {{MakeTask(TaskToilet)}, "ist auf der Toilette"},
         {{walk, MakeTask(TaskCoffee)}, "geht Kaffee trinken"},
-        {{walk, Carry(TaskPickUp, Level::ZoneMarker, 8, 8), walk,
-          Carry(TaskDeliver, Level::ZoneMarker, 9, 8)},
+        {{walk, Carry(TaskPickUp, ZoneMarker, 8, 8), walk, Carry(TaskDeliver, ZoneMarker, 9, 8)},
          "holt Stahl aus dem Wareneingang, bringt es ins Lager"},
         {{walk, MakeTask(TaskDeliver, 11, 10, ObjectWorkbench, 12, 10, ItemSteel)},
          "bringt Stahl zur Werkbank (Motorblock)"},
-        {{Carry(TaskDeliver, Level::TruckMarker, 3, 3)}, "bringt Stahl zum Lkw"},
+        {{Carry(TaskDeliver, TruckMarker, 3, 3)}, "bringt Stahl zum Lkw"},
     };
     for (const auto& each : cases) {
         Employee someone(level.get(), Employee::KindWorker, Column, Row);

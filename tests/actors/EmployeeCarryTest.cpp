@@ -45,12 +45,10 @@ protected:
     }
 
     Task PickUp() const {
-        return MakeTask(TaskPickUp, SourceColumn, Row, Level::ZoneMarker, SourceColumn, Row,
-                        ItemSteel);
+        return MakeTask(TaskPickUp, SourceColumn, Row, ZoneMarker, SourceColumn, Row, ItemSteel);
     }
     Task Deliver() const {
-        return MakeTask(TaskDeliver, TargetColumn, Row, Level::ZoneMarker, TargetColumn, Row,
-                        ItemSteel);
+        return MakeTask(TaskDeliver, TargetColumn, Row, ZoneMarker, TargetColumn, Row, ItemSteel);
     }
 };
 

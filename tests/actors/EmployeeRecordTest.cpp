@@ -90,7 +90,7 @@ protected:
         unsigned one = 1;
         ASSERT_TRUE(level->getZoneAt(Column + 1, Row)->setItemInRetrieval(ItemGlass, one));
         employee->receiveTasks(
-            {MakeTask(TaskPickUp, Column + 1, Row, Level::ZoneMarker, Column + 1, Row, ItemGlass),
+            {MakeTask(TaskPickUp, Column + 1, Row, ZoneMarker, Column + 1, Row, ItemGlass),
              MakeTask(TaskWalk, Column, Row + 1)});
         employee->handleCurrentTask(0.001f);
         ASSERT_TRUE(employee->isCarrying());

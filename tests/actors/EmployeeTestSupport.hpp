@@ -32,8 +32,8 @@ protected:
     static Task MakeTask(TaskType type, int destinationColumn = 0, int destinationRow = 0,
                          GameObjectType objectType = ObjectNone, int objectColumn = 0,
                          int objectRow = 0, ItemType item = ItemNone) {
-        return Task(nullptr, type, static_cast<NeedType>(0), objectType, item, destinationColumn,
-                    destinationRow, objectColumn, objectRow);
+        return Task(nullptr, type, NeedNone, objectType, item, destinationColumn, destinationRow,
+                    objectColumn, objectRow);
     }
 
     static std::vector<TaskType> TypesOf(const Employee& someone) {

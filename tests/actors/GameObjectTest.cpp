@@ -108,7 +108,7 @@ TEST_F(GameObjectTest, InitTakesTheTypeParameters) {
     EXPECT_EQ(machine.getUsageTaskType(), TaskCoffee);
 
     GameObject none;
-    none.init(nullptr, level.get(), nullptr, static_cast<GameObjectType>(-1), 2, 3, 0.f);
+    none.init(nullptr, level.get(), nullptr, ObjectInvalid, 2, 3, 0.f);
     EXPECT_EQ(none.getObjType(), ObjectNone);
 }
 

@@ -80,7 +80,7 @@ TEST_F(ProductionTest, OnlyTheWorkbenchOffersRecipes) {
     GameObject fridge;
     fridge.init(nullptr, level.get(), nullptr, ObjectFridge, 5, 5, 0.f);
     EXPECT_TRUE(fridge.getAvailableRecipes().empty());
-    EXPECT_FALSE(bench().setRecipe(static_cast<ItemType>(-1)));
+    EXPECT_FALSE(bench().setRecipe(ItemInvalid));
     EXPECT_FALSE(bench().getCurrentRecipe().isValid());
 }
 

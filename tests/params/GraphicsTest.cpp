@@ -315,7 +315,7 @@ TEST_F(Graphics32Test, MissingEntriesAndFeatures) {
         EXPECT_EQ(Graphics::GetTexture(TileRoad), Fallback32);
         EXPECT_EQ(Graphics::GetTexture(ZoneGoodsIn), Fallback32);
         EXPECT_EQ(Graphics::GetTexture(GuiBuildZoneGoodsIn), Fallback32);
-        EXPECT_EQ(Graphics::GetTexture(static_cast<GameObjectType>(9)), Fallback32);
+        EXPECT_EQ(Graphics::GetTexture(ZoneMarker), Fallback32);
         EXPECT_EQ(Graphics::GetTexture(static_cast<TaskType>(-2)), Fallback32);
         EXPECT_EQ(out.text(), prefix + "GetTexture() - TileType unknown\n" + prefix +
                                   "GetTexture() - ZoneType unknown\n" + prefix +

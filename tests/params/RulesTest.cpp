@@ -164,7 +164,7 @@ TEST(PlacementRules, ZonesOnlyOnFloor) {
         }
     }
     EXPECT_FALSE(CanPlaceZoneOnTile(static_cast<ZoneType>(8), TileFloor));
-    EXPECT_FALSE(CanPlaceZoneOnTile(static_cast<ZoneType>(-1), TileFloor));
+    EXPECT_FALSE(CanPlaceZoneOnTile(ZoneInvalid, TileFloor));
 }
 
 TEST(PlacementRules, ObjectsInMatchingZones) {
@@ -198,7 +198,7 @@ TEST(NeedRules, ObjectsAndTasksServingANeed) {
     EXPECT_EQ(GetObjectTypesForNeed(NeedWork), (Objects{ObjectDesk, ObjectWorkbench}));
     EXPECT_TRUE(GetObjectTypesForNeed(NeedSmoke).empty());
     EXPECT_TRUE(GetObjectTypesForNeed(NeedSocial).empty());
-    EXPECT_TRUE(GetObjectTypesForNeed(static_cast<NeedType>(0)).empty());
+    EXPECT_TRUE(GetObjectTypesForNeed(NeedNone).empty());
 
     EXPECT_EQ(GetTaskTypesForNeed(NeedToilet), Tasks{TaskToilet});
     EXPECT_EQ(GetTaskTypesForNeed(NeedFood), Tasks{TaskEat});
@@ -255,14 +255,14 @@ TEST(Prices, PricesAndRefunds) {
     EXPECT_FLOAT_EQ(GetTilePrice(TileWall), 25.f);
     EXPECT_FLOAT_EQ(GetTilePrice(TileFloor), 20.f);
     EXPECT_FLOAT_EQ(GetTilePrice(TileRoad), 0.f);
-    EXPECT_FLOAT_EQ(GetTilePrice(static_cast<TileType>(-1)), 0.f);
+    EXPECT_FLOAT_EQ(GetTilePrice(TileInvalid), 0.f);
     for (int zone = 1; zone <= 7; ++zone) {
         EXPECT_FLOAT_EQ(GetZonePrice(static_cast<ZoneType>(zone)), 25.f);
         EXPECT_FLOAT_EQ(GetZoneRefund(static_cast<ZoneType>(zone)), 12.5f);
     }
     EXPECT_FLOAT_EQ(GetZonePrice(ZoneNone), 0.f);
     EXPECT_FLOAT_EQ(GetZoneRefund(ZoneNone), 0.f);
-    EXPECT_FLOAT_EQ(GetZoneRefund(static_cast<ZoneType>(-1)), 0.f);
+    EXPECT_FLOAT_EQ(GetZoneRefund(ZoneInvalid), 0.f);
 
     const std::pair<GameObjectType, float> objects[] = {{ObjectFridge, 100.f},
                                                         {ObjectToilet, 50.f},
@@ -273,7 +273,7 @@ TEST(Prices, PricesAndRefunds) {
                                                         {ObjectWorkbench, 250.f},
                                                         {ObjectDoor, 50.f},
                                                         {ObjectNone, 0.f},
-                                                        {static_cast<GameObjectType>(9), 0.f}};
+                                                        {ZoneMarker, 0.f}};
     for (auto [type, price] : objects) {
         EXPECT_FLOAT_EQ(GetObjectPrice(type), price) << type;
         EXPECT_FLOAT_EQ(GetObjectRefund(type), price / 2) << type;

@@ -18,7 +18,7 @@ TEST(DisplayNames, EnumerationTexts) {
     EXPECT_EQ(GetNeedTypeName(NeedSmoke), "Rauchen");
     EXPECT_EQ(GetNeedTypeName(NeedFood), "Nahrung");
     EXPECT_EQ(GetNeedTypeName(NeedWork), "Arbeit");
-    EXPECT_EQ(GetNeedTypeName(static_cast<NeedType>(0)), "TYPE UNKNOWN");
+    EXPECT_EQ(GetNeedTypeName(NeedNone), "TYPE UNKNOWN");
 
     EXPECT_EQ(GetItemTypeName(ItemNone), "Nichts");
     EXPECT_EQ(GetItemTypeName(ItemSheetMetal), "Metallblech");

@@ -67,7 +67,7 @@ TEST_F(DispatchTest, MostUrgentNeedSkipsLockedNeedsAndPrefersTheFirstOfEqualUrge
     EXPECT_EQ(Level::mostUrgentNeed(needs), NeedCoffee);
     needs[NeedCoffee].lock();
     needs[NeedWork].lock();
-    EXPECT_EQ(Level::mostUrgentNeed(needs), static_cast<NeedType>(0));
+    EXPECT_EQ(Level::mostUrgentNeed(needs), NeedNone);
 }
 
 TEST_F(DispatchTest, HigherPriorityWinsOverANearerCarryingJob) {

@@ -208,11 +208,9 @@ protected:
         for (int row = 0; row < level->getHeight(); ++row) {
             for (int column = 0; column < level->getWidth(); ++column) {
                 const Zone& zone = *level->getZoneAt(column, row);
-                EXPECT_LE(zone.getAmountInRetrieval(),
-                          heldAt(TaskPickUp, Level::ZoneMarker, column, row))
+                EXPECT_LE(zone.getAmountInRetrieval(), heldAt(TaskPickUp, ZoneMarker, column, row))
                     << "promised at " << column << "," << row;
-                EXPECT_LE(zone.getAmountInDelivery(),
-                          heldAt(TaskDeliver, Level::ZoneMarker, column, row))
+                EXPECT_LE(zone.getAmountInDelivery(), heldAt(TaskDeliver, ZoneMarker, column, row))
                     << "announced at " << column << "," << row;
             }
         }

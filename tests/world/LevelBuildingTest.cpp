@@ -82,7 +82,7 @@ TEST_F(LevelTest, ZonesNeedFloorAndCostTwentyFive) {
 
 TEST_F(LevelTest, UnknownZoneTypeIsReported) {
     CoutCapture output;
-    EXPECT_FALSE(level->tryBuildZone(static_cast<ZoneType>(-1), px(3), px(3)));
+    EXPECT_FALSE(level->tryBuildZone(ZoneInvalid, px(3), px(3)));
     EXPECT_EQ(output.text(), "level.buildZone(): type unknown\n");
 }
 
@@ -130,7 +130,7 @@ TEST_F(LevelTest, ObjectsStandOnlyInTheirZoneOnFloor) {
     EXPECT_FALSE(buyObject(ObjectDesk, 3, 3)); // taken
     EXPECT_EQ(balance(), 20000.0 - 120.0);
     EXPECT_FALSE(buyObject(ObjectNone, 4, 4));
-    EXPECT_FALSE(buyObject(static_cast<GameObjectType>(-1), 4, 4));
+    EXPECT_FALSE(buyObject(ObjectInvalid, 4, 4));
 }
 
 TEST_F(LevelTest, DoorsStandOnFloorOutsideZones) {

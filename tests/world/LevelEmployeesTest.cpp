@@ -78,8 +78,8 @@ TEST_F(LevelEmployeesTest, DismissingReleasesEverythingTheEmployeeHeld) {
     unsigned one = 1;
     ASSERT_TRUE(level->getZoneAt(12, 10)->setItemInDelivery(ItemSteel, one));
     ASSERT_TRUE(level->getTileAt(10, 10)->occupy());
-    leaving.receiveTasks({Task(nullptr, TaskDeliver, static_cast<NeedType>(0), Level::ZoneMarker,
-                               ItemSteel, 12, 10, 12, 10)});
+    leaving.receiveTasks(
+        {Task(nullptr, TaskDeliver, NeedNone, ZoneMarker, ItemSteel, 12, 10, 12, 10)});
 
     EXPECT_FALSE(level->removeEmployee(1));
     ASSERT_TRUE(level->removeEmployee(0));

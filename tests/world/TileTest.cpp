@@ -10,7 +10,7 @@
 TEST(TileTest, StartsVisibleUnsetAndFree) {
     Tile tile;
     EXPECT_TRUE(tile.isVisible());
-    EXPECT_EQ(tile.getType(), static_cast<TileType>(-1));
+    EXPECT_EQ(tile.getType(), TileInvalid);
     EXPECT_FALSE(tile.isOccupied());
     EXPECT_EQ(tile.getQuad().getVertexCount(), 4u);
     EXPECT_EQ(tile.getQuad().getPrimitiveType(), sf::Quads);

@@ -30,7 +30,7 @@ TEST_F(ZoneStorageTest, CanStoreFollowsTypeAndRoom) {
     mark(ZoneStorage, 6, 4);
     EXPECT_FALSE(zone(4, 4).canStore(ItemSteel, 1));
     EXPECT_FALSE(zone(6, 4).canStore(ItemNone, 1));
-    EXPECT_FALSE(zone(6, 4).canStore(static_cast<ItemType>(-1), 1));
+    EXPECT_FALSE(zone(6, 4).canStore(ItemInvalid, 1));
     EXPECT_FALSE(zone(6, 4).canStore(ItemSteel, 0));
     EXPECT_TRUE(zone(6, 4).canStore(ItemSteel, 5));
     EXPECT_FALSE(zone(6, 4).canStore(ItemSteel, 6));

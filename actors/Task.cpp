@@ -26,12 +26,9 @@ bool IsCellOrNone(int coordinate) {
 } // namespace
 
 std::uint32_t Task::maxId = 0;
-std::map<std::uint32_t, Task*> Task::registry;
 bool Task::ShowMarkers = false;
 
-Task::Task() : id(maxId++) {
-    registerId();
-}
+Task::Task() : id(maxId++) {}
 
 Task::Task(const sf::Texture* markerTexture, TaskType taskType, NeedType needType,
            GameObjectType objType, ItemType item, int destinationColumn, int destinationRow,
@@ -39,64 +36,11 @@ Task::Task(const sf::Texture* markerTexture, TaskType taskType, NeedType needTyp
     : task(taskType), satisfiesNeedType(needType), destination(destinationColumn, destinationRow),
       objectPos(objectColumn, objectRow), objectType(objType), correspondingItem(item), id(maxId++),
       texture(markerTexture) {
-    registerId();
     buildMarker();
 }
 
-Task::Task(const Task& other)
-    : sf::Drawable(other), sf::Transformable(other), task(other.task),
-      satisfiesNeedType(other.satisfiesNeedType), destination(other.destination),
-      objectPos(other.objectPos), objectType(other.objectType),
-      correspondingItem(other.correspondingItem), id(other.id), TaskQuads(other.TaskQuads),
-      texture(other.texture), visible(other.visible), size(other.size) {
-    registerId();
-}
-
-Task& Task::operator=(const Task& other) {
-    if (this == &other) {
-        return *this;
-    }
-    unregisterId();
-    sf::Transformable::operator=(other);
-    task = other.task;
-    satisfiesNeedType = other.satisfiesNeedType;
-    destination = other.destination;
-    objectPos = other.objectPos;
-    objectType = other.objectType;
-    correspondingItem = other.correspondingItem;
-    id = other.id;
-    TaskQuads = other.TaskQuads;
-    texture = other.texture;
-    visible = other.visible;
-    size = other.size;
-    registerId();
-    return *this;
-}
-
-Task::~Task() {
-    unregisterId();
-}
-
-Task* Task::GetById(std::uint32_t taskId) {
-    auto entry = registry.find(taskId);
-    return entry == registry.end() ? nullptr : entry->second;
-}
-
 void Task::ResetIds() {
-    registry.clear();
     maxId = 0;
-}
-
-void Task::registerId() {
-    registry[id] = this;
-}
-
-void Task::unregisterId() {
-    // Copies share the id; only the entry that points at this task goes.
-    auto entry = registry.find(id);
-    if (entry != registry.end() && entry->second == this) {
-        registry.erase(entry);
-    }
 }
 
 void Task::buildMarker() {
@@ -215,7 +159,6 @@ bool Task::load(std::istream& in) {
         return false;
     }
 
-    unregisterId();
     task = static_cast<TaskType>(loadedTask);
     satisfiesNeedType = static_cast<NeedType>(loadedNeed);
     destination = loadedDestination;
@@ -226,6 +169,5 @@ bool Task::load(std::istream& in) {
     id = static_cast<std::uint32_t>(loadedId);
     TaskQuads = loadedQuads;
     visible = loadedVisible;
-    registerId();
     return true;
 }

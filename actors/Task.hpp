@@ -12,7 +12,6 @@
 
 #include <cstdint>
 #include <istream>
-#include <map>
 #include <ostream>
 
 // One step of an employee's work list. Tasks are values: lists hold copies,
@@ -21,18 +20,13 @@
 // the game (ShowMarkers is off).
 class Task : public sf::Drawable, public sf::Transformable {
 public:
-    // Takes the next id and registers; destination and object cell (0, 0).
+    // Takes the next id; destination and object cell (0, 0).
     Task();
     Task(const sf::Texture* texture, TaskType task, NeedType satisfiesNeedType,
          GameObjectType objectType, ItemType correspondingItem, int destinationColumn,
          int destinationRow, int objectColumn, int objectRow);
-    Task(const Task& other);
-    Task& operator=(const Task& other);
-    ~Task() override;
 
-    // The task registered under an id; with copies sharing ids this is the
-    // copy that registered last and is still alive.
-    static Task* GetById(std::uint32_t id);
+    // Restarts the ids at 0; for a level that has just destroyed all tasks.
     static void ResetIds();
     static std::uint32_t GetMaxId() { return maxId; }
     // Off in the game; nothing turns it on but a debugging session.
@@ -64,15 +58,12 @@ protected:
     void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
 
 private:
-    void registerId();
-    void unregisterId();
     void buildMarker();
 
     static std::uint32_t maxId;
-    static std::map<std::uint32_t, Task*> registry;
 
     TaskType task = TaskNone;
-    NeedType satisfiesNeedType = static_cast<NeedType>(0);
+    NeedType satisfiesNeedType = NeedNone;
     sf::Vector2i destination{0, 0};
     sf::Vector2i objectPos{0, 0};
     GameObjectType objectType = ObjectNone;

@@ -10,5 +10,7 @@ namespace GameParams {
 // there, so that a test catches the fault; the game itself goes on as the
 // line says. Bad input, such as a broken save file, is reported, never this.
 void InvariantBroken(const std::string& line);
+// Whether this build stops at a broken invariant.
+bool InvariantsStop();
 
 } // namespace GameParams

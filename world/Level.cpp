@@ -32,8 +32,6 @@ Level::Level(LevelShell* owner, sf::Texture* atlas, const std::string& fileName)
     const int tileSize = GameParams::GetTileSizeType() == SIZE128PX ? 128 : 32;
     tileSizeX = tileSize;
     tileSizeY = tileSize;
-    viewWidth = 1280;
-    viewHeight = 720;
 
     bool loaded = false;
     if (!fileName.empty()) {

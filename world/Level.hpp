@@ -502,9 +502,9 @@ private:
     LevelEvents events;  // not saved
     int tileSizeX = 128; // not saved: the active tile size
     int tileSizeY = 128; // not saved: the active tile size
-    int width = 40;
-    int height = 30;
-    int cellCount = 1200; // not saved: width * height
+    int width = NewGameWidth;
+    int height = NewGameHeight;
+    int cellCount = NewGameWidth * NewGameHeight; // not saved: width * height
     float zoom = 1.f;
     std::vector<bool> blockedMap;
     std::vector<TileType> tileMap;

@@ -106,24 +106,6 @@ std::vector<TaskType> GetTaskTypesForNeed(NeedType need) {
     }
 }
 
-bool IsTileOccupyingTask(TaskType type) {
-    switch (type) {
-    case TaskIdle:
-    case TaskWait:
-    case TaskWork:
-    case TaskEat:
-    case TaskToilet:
-    case TaskCoffee:
-    case TaskSmoke:
-    case TaskSocial:
-    case TaskResearch:
-        return true;
-    default:
-        // Walking and carrying pass through cells; undefined values occupy nothing.
-        return false;
-    }
-}
-
 bool IsObjectUseTask(TaskType type) {
     switch (type) {
     case TaskWork:
@@ -137,6 +119,11 @@ bool IsObjectUseTask(TaskType type) {
     default:
         return false;
     }
+}
+
+// Walking and carrying pass through cells; undefined values occupy nothing.
+bool IsTileOccupyingTask(TaskType type) {
+    return type == TaskIdle || type == TaskWait || IsObjectUseTask(type);
 }
 
 std::vector<int> GetDefaultWorkPriorities() {

@@ -40,13 +40,6 @@ int urgencyOf(const Need& need) {
     return value < need.getTriggerHigh() ? 3 : 4;
 }
 
-void clearTargets(PathFindingItem& request) {
-    request.targets.clear();
-    request.correspondingTasks.clear();
-    request.correspondingGameObjects.clear();
-    request.correspondingItems.clear();
-}
-
 } // namespace
 
 NeedType Level::mostUrgentNeed(const std::map<NeedType, Need>& needs) {
@@ -83,9 +76,9 @@ bool Level::requestWork(Employee* employee, bool& noWork) {
     PathFindingItem request;
     findTargets(need, employee->getTaskPriorities(), employee->getKind(), request);
     if (!request.targets.empty() && request.isConsistent()) {
-        pathFindingQueue.emplace_back(
-            employee, need, std::move(request.targets), std::move(request.correspondingTasks),
-            std::move(request.correspondingGameObjects), std::move(request.correspondingItems));
+        request.employee = employee;
+        request.need = need;
+        pathFindingQueue.push_back(std::move(request));
         return true;
     }
     if (driver) {
@@ -101,7 +94,7 @@ bool Level::requestWork(Employee* employee, bool& noWork) {
 
 void Level::findTargets(NeedType need, const std::vector<TaskType>& priorities, int employeeKind,
                         PathFindingItem& request, std::size_t firstPass) {
-    clearTargets(request);
+    request.clearTargets();
     if (employeeKind == Employee::KindTruckDriver) {
         findDriverTargets(request);
         return;
@@ -139,16 +132,13 @@ void Level::findTargets(NeedType need, const std::vector<TaskType>& priorities, 
                                                 UnreachableTargets::ToStorage)) {
                         continue;
                     }
-                    request.targets.push_back(cell);
-                    request.correspondingTasks.push_back(kind);
-                    request.correspondingGameObjects.push_back(candidate.object);
-                    request.correspondingItems.push_back(candidate.item);
+                    request.addTarget({cell, kind, candidate.object, candidate.item});
                 }
             }
         }
     }
     if (!request.isConsistent()) {
-        clearTargets(request);
+        request.clearTargets();
     }
 }
 
@@ -176,16 +166,15 @@ void Level::handlePathFound(PathFindingItem& item, const std::vector<Vec2i>& pat
     const Vec2i target = path.back();
     const bool previousEndedInPickUp =
         !currentEmployeeTasks.empty() && currentEmployeeTasks.back().getTask() == TaskPickUp;
-    const auto found = std::find(item.targets.begin(), item.targets.end(), target);
-    if (found == item.targets.end()) {
+    const std::size_t index = item.findTarget(target);
+    if (index == item.targets.size()) {
         currentEmployeeTasks.clear();
         handOverChain(item, target, !previousEndedInPickUp);
         return;
     }
-    const auto index = static_cast<std::size_t>(found - item.targets.begin());
-    const Candidate chosen{target, item.correspondingGameObjects[index], ObjectNone,
-                           item.correspondingItems[index]};
-    const TaskType kind = item.correspondingTasks[index];
+    const PathFindingItem::Target found = item.targetAt(index);
+    const Candidate chosen{target, found.object, ObjectNone, found.item};
+    const TaskType kind = found.task;
 
     bool built = false;
     if (GameParams::IsObjectUseTask(kind)) {

@@ -76,18 +76,15 @@ bool Level::planPickUpLeg(PathFindingItem& item, const std::vector<Vec2i>& path,
     } else if (zone == ZoneGoodsOut && activeTruck != nullptr && isEnclosedRoomAt(cell.x, cell.y) &&
                takeableAt(cell.x, cell.y, type) > 0) {
         const sf::Vector2i truckCell = activeTruck->getParkingTile();
-        dropOff.targets.emplace_back(truckCell.x, truckCell.y);
-        dropOff.correspondingTasks.push_back(TaskDeliver);
-        dropOff.correspondingGameObjects.push_back(nullptr);
+        dropOff.addTarget({Vec2i(truckCell.x, truckCell.y), TaskDeliver, nullptr, type});
     }
     if (dropOff.targets.empty()) {
         return false;
     }
     appendWalkTasks(path, item.need);
     appendActionTask(TaskPickUp, item.need, sourceMarker, type, cell, source.x, source.y);
-    item.targets = std::move(dropOff.targets);
-    item.correspondingTasks = std::move(dropOff.correspondingTasks);
-    item.correspondingGameObjects = std::move(dropOff.correspondingGameObjects);
+    item.takeTargetsOf(std::move(dropOff));
+    // Every leg from here carries the unit just picked up.
     item.correspondingItems.assign(item.targets.size(), type);
     return true;
 }

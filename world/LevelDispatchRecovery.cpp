@@ -56,9 +56,10 @@ void Level::rememberFailedLeg(const PathFindingItem& item) {
         const sf::Vector2i parking =
             activeTruck != nullptr ? activeTruck->getParkingTile() : sf::Vector2i(-1, -1);
         for (std::size_t i = 0; i < item.targets.size(); ++i) {
-            const Vec2i& cell = item.targets[i];
+            const PathFindingItem::Target target = item.targetAt(i);
+            const Vec2i& cell = target.cell;
             const bool atTruck = cell.x == parking.x && cell.y == parking.y;
-            unreachableTargets.remember(atTruck ? UnloadingCell : cell, item.correspondingItems[i],
+            unreachableTargets.remember(atTruck ? UnloadingCell : cell, target.item,
                                         atTruck ? UnreachableTargets::ToGoodsIn
                                                 : UnreachableTargets::ToTruck,
                                         dispatchMinutes);
@@ -106,10 +107,7 @@ bool Level::retryWithNextPriority(PathFindingItem& item) {
         return false;
     }
     // Stays at the front: the queue searches again for the new places.
-    item.targets = std::move(next.targets);
-    item.correspondingTasks = std::move(next.correspondingTasks);
-    item.correspondingGameObjects = std::move(next.correspondingGameObjects);
-    item.correspondingItems = std::move(next.correspondingItems);
+    item.takeTargetsOf(std::move(next));
     currentEmployeeTasks.clear();
     return true;
 }
@@ -135,9 +133,9 @@ bool Level::requestPlaceForCarriedUnit(Employee* employee, bool& noWork) {
         noWork = true;
         return false;
     }
-    pathFindingQueue.emplace_back(
-        employee, NeedWork, std::move(request.targets), std::move(request.correspondingTasks),
-        std::move(request.correspondingGameObjects), std::move(request.correspondingItems));
+    request.employee = employee;
+    request.need = NeedWork;
+    pathFindingQueue.push_back(std::move(request));
     return true;
 }
 

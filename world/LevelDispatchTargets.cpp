@@ -21,10 +21,7 @@ bool holdsOutputToCollect(const GameObject& object) {
 
 void addTarget(PathFindingItem& request, const Vec2i& cell, TaskType kind, GameObject* object,
                ItemType item) {
-    request.targets.push_back(cell);
-    request.correspondingTasks.push_back(kind);
-    request.correspondingGameObjects.push_back(object);
-    request.correspondingItems.push_back(item);
+    request.addTarget({cell, kind, object, item});
 }
 
 } // namespace

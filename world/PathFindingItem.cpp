@@ -6,6 +6,7 @@
 #include "persist/Codecs.hpp"
 #include "persist/RecordStart.hpp"
 
+#include <algorithm>
 #include <cstdint>
 #include <iostream>
 #include <string>
@@ -66,25 +67,49 @@ bool PathFindingItem::isConsistent() const {
            correspondingItems.size() == count;
 }
 
+void PathFindingItem::addTarget(const Target& target) {
+    targets.push_back(target.cell);
+    correspondingTasks.push_back(target.task);
+    correspondingGameObjects.push_back(target.object);
+    correspondingItems.push_back(target.item);
+}
+
+PathFindingItem::Target PathFindingItem::targetAt(std::size_t index) const {
+    return {targets[index], correspondingTasks[index], correspondingGameObjects[index],
+            correspondingItems[index]};
+}
+
+std::size_t PathFindingItem::findTarget(Vec2i cell) const {
+    return static_cast<std::size_t>(std::find(targets.begin(), targets.end(), cell) -
+                                    targets.begin());
+}
+
+void PathFindingItem::clearTargets() {
+    targets.clear();
+    correspondingTasks.clear();
+    correspondingGameObjects.clear();
+    correspondingItems.clear();
+}
+
+void PathFindingItem::takeTargetsOf(PathFindingItem&& other) {
+    targets = std::move(other.targets);
+    correspondingTasks = std::move(other.correspondingTasks);
+    correspondingGameObjects = std::move(other.correspondingGameObjects);
+    correspondingItems = std::move(other.correspondingItems);
+    other.clearTargets();
+}
+
 void PathFindingItem::forgetObject(const GameObject* object) {
     if (object == nullptr || !isConsistent()) {
         return;
     }
-    std::size_t kept = 0;
+    PathFindingItem kept;
     for (std::size_t i = 0; i < targets.size(); ++i) {
-        if (correspondingGameObjects[i] == object) {
-            continue;
+        if (correspondingGameObjects[i] != object) {
+            kept.addTarget(targetAt(i));
         }
-        targets[kept] = targets[i];
-        correspondingTasks[kept] = correspondingTasks[i];
-        correspondingGameObjects[kept] = correspondingGameObjects[i];
-        correspondingItems[kept] = correspondingItems[i];
-        ++kept;
     }
-    targets.resize(kept);
-    correspondingTasks.resize(kept);
-    correspondingGameObjects.resize(kept);
-    correspondingItems.resize(kept);
+    takeTargetsOf(std::move(kept));
 }
 
 bool PathFindingItem::save(std::ostream& out) const {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/MenuListboxEntry.hpp"
-#include "ui/MenuTextColumns.hpp"
+#include "ui/MenuTextCells.hpp"
 
 #include <string>
 #include <vector>
@@ -16,7 +16,8 @@ public:
     void setText(const std::string& newText) override { fullText = newText; }
 
     void setCells(const MenuTextColumns& newColumns, const std::vector<std::string>& texts);
-    std::string getCellText(std::size_t index) const;
+    // The cell's whole text, however short its column.
+    std::string getCellText(std::size_t index) const { return cells.wholeText(index); }
     std::vector<const sf::Text*> getWrittenTexts() const override;
 
     void setSize(float newWidth, float newHeight) override;
@@ -28,7 +29,6 @@ private:
     void placeCells();
 
     std::string fullText;
-    MenuTextColumns columns;
-    std::vector<std::string> texts;
-    std::vector<sf::Text> cells;
+    // Shortened only, never made smaller.
+    MenuTextCells cells{16, 16};
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/MenuListboxImageEntry.hpp"
-#include "ui/MenuTextColumns.hpp"
+#include "ui/MenuTextCells.hpp"
 
 #include <SFML/Graphics/Text.hpp>
 
@@ -17,8 +17,9 @@ public:
     // none for black.
     void setCells(const MenuTextColumns& newColumns, const std::vector<std::string>& texts,
                   const std::vector<sf::Color>& colours = {});
-    const std::vector<sf::Text>& getCells() const { return cells; }
-    std::string getCellText(std::size_t index) const;
+    const std::vector<sf::Text>& getCells() const { return cells.getCells(); }
+    // The cell as shown.
+    std::string getCellText(std::size_t index) const { return cells.shownText(index); }
     std::vector<const sf::Text*> getWrittenTexts() const override;
 
     void setSize(float newWidth, float newHeight) override;
@@ -29,6 +30,6 @@ protected:
 private:
     void placeCells();
 
-    MenuTextColumns columns;
-    std::vector<sf::Text> cells;
+    // A product of many parts gets smaller letters before it is shortened.
+    MenuTextCells cells{15, 11};
 };

@@ -18,25 +18,11 @@
 
 namespace {
 
-std::string Utf8(const sf::Text& text) {
-    const auto bytes = text.getString().toUtf8();
-    return std::string(bytes.begin(), bytes.end());
-}
-
-bool Inside(const sf::FloatRect& inner, const sf::FloatRect& outer, float slack = 0.5f) {
-    return inner.left >= outer.left - slack && inner.top >= outer.top - slack &&
-           inner.left + inner.width <= outer.left + outer.width + slack &&
-           inner.top + inner.height <= outer.top + outer.height + slack;
-}
-
 class DialogLookTest : public DialogTest {
 protected:
     void buildFactory() {
         using namespace FactoryBuilding;
-        Tiles(level(), TileFloor, 20, 20, 26, 24);
-        Zones(level(), ZoneWorkshop, 20, 20, 23, 24);
-        Zones(level(), ZoneStorage, 24, 20, 26, 24);
-        Bench(level(), 21, 21, ItemSteel);
+        SmallWorkshop(level());
         for (int hired = 0; hired < 3; ++hired)
             level().hireApplicant(0);
         level().buyItems(level().getStockMarket().getItemBuyPrices().at(ItemSteel), ItemSteel, 3);

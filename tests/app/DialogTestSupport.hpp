@@ -12,6 +12,18 @@
 #include <cstdlib>
 #include <filesystem>
 
+inline std::string Utf8(const sf::Text& text) {
+    const auto bytes = text.getString().toUtf8();
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// Whether the inner rectangle lies in the outer one, give or take the slack.
+inline bool Inside(const sf::FloatRect& inner, const sf::FloatRect& outer, float slack = 0.5f) {
+    return inner.left >= outer.left - slack && inner.top >= outer.top - slack &&
+           inner.left + inner.width <= outer.left + outer.width + slack &&
+           inner.top + inner.height <= outer.top + outer.height + slack;
+}
+
 // A text's (or a shape's) ink in window pixels, and what it shows.
 struct Ink {
     std::string what;

@@ -15,21 +15,10 @@
 
 namespace {
 
-std::string Utf8(const sf::Text& text) {
-    const auto bytes = text.getString().toUtf8();
-    return std::string(bytes.begin(), bytes.end());
-}
-
 sf::FloatRect Moved(sf::FloatRect rect, sf::Vector2f by) {
     rect.left += by.x;
     rect.top += by.y;
     return rect;
-}
-
-bool Inside(const sf::FloatRect& inner, const sf::FloatRect& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top &&
-           inner.left + inner.width <= outer.left + outer.width + 0.5f &&
-           inner.top + inner.height <= outer.top + outer.height + 0.5f;
 }
 
 class StatisticsDialogTest : public DialogTest {
@@ -37,10 +26,7 @@ protected:
     // Two benches, a purchase and two game hours of work.
     void buildFactory() {
         using namespace FactoryBuilding;
-        Tiles(level(), TileFloor, 20, 20, 26, 24);
-        Zones(level(), ZoneWorkshop, 20, 20, 23, 24);
-        Zones(level(), ZoneStorage, 24, 20, 26, 24);
-        Bench(level(), 21, 21, ItemSteel);
+        SmallWorkshop(level());
         Bench(level(), 21, 23, ItemSheetMetal);
         level().hireApplicant(0);
         level().buyItems(level().getStockMarket().getItemBuyPrices().at(ItemSteel), ItemSteel, 3);

@@ -42,6 +42,15 @@ inline void Bench(Level& level, int column, int row, ItemType recipe) {
 
 // Storage, goods-out and goods-in, one room each below the other, with
 // doors between them and to the street; two staff to carry.
+// A floor with a workshop, a bench making steel at (21, 21) and a storage
+// room beside it.
+inline void SmallWorkshop(Level& level) {
+    Tiles(level, TileFloor, 20, 20, 26, 24);
+    Zones(level, ZoneWorkshop, 20, 20, 23, 24);
+    Zones(level, ZoneStorage, 24, 20, 26, 24);
+    Bench(level, 21, 21, ItemSteel);
+}
+
 inline void GoodsRooms(Level& level) {
     Tiles(level, TileFloor, 34, 44, 41, 52);
     Tiles(level, TileWall, 33, 43, 42, 43);

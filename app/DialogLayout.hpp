@@ -18,6 +18,8 @@ namespace DialogLayout {
 // Every dialog's title in one size, whatever its letters.
 constexpr float TitleHeight = 38.f;
 constexpr unsigned TitleCharacterSize = 30;
+// The row of column titles over a list, in every dialog alike.
+constexpr float ColumnHeaderHeight = 22.f;
 
 // Clears the dialog, gives it the game and its font, and adds the title.
 MenuLabel* Start(Menu& menu, Game* game, const sf::Font& font, const std::string& title,

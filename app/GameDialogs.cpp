@@ -21,7 +21,6 @@ using DialogLayout::DialogLine;
 
 // The buy and sell lines hold an image and their amount controls.
 constexpr float TradeEntryHeight = 40.f;
-constexpr float ColumnHeaderHeight = 22.f;
 constexpr int TradeListLines = 8;
 constexpr int StaffListLines = 7;
 constexpr float ListScrollbarWidth = 30.f;
@@ -47,7 +46,7 @@ std::unique_ptr<MenuListbox> MakeList(const sf::Font& font, float width, float e
 // The titles over the list, the list, and under it the totals of the
 // chosen amounts and the answer to the last action.
 void AddTradeList(Menu& menu, const sf::Font& font, float width) {
-    menu.add(std::make_unique<MenuColumnHeader>(font, ColumnHeaderHeight));
+    menu.add(std::make_unique<MenuColumnHeader>(font, DialogLayout::ColumnHeaderHeight));
     menu.add(MakeList(font, width, TradeEntryHeight, TradeListLines));
     DialogLayout::AddLine(menu, DialogLine::Totals, width);
     DialogLayout::AddLine(menu, DialogLine::Note, width);
@@ -122,7 +121,7 @@ void Game::buildDismissMenu() {
 
 void Game::buildStaffMenu() {
     DialogLayout::Start(staffMenu, this, font, "Angestellte verwalten", dialogWidthLarge);
-    auto header = std::make_unique<MenuColumnHeader>(font, ColumnHeaderHeight);
+    auto header = std::make_unique<MenuColumnHeader>(font, DialogLayout::ColumnHeaderHeight);
     // The priorities end where the lines do, left of the scrollbar.
     const float linesEnd = dialogWidthLarge - ListScrollbarWidth - 8.f;
     header->setColumns({{8.f, 300.f, false}, {300.f, linesEnd, true}},

@@ -31,7 +31,6 @@ constexpr float SaveDialogWidth = 900.f;
 // before the player scrolls.
 constexpr float EntryHeight = 32.f;
 constexpr int ListLines = 7;
-constexpr float ColumnHeaderHeight = 22.f;
 constexpr float PictureHeight = 150.f;
 constexpr float NameBoxHeight = 30.f;
 const char* const Unknown = "–";
@@ -78,7 +77,7 @@ std::string Quoted(const std::string& name) {
 } // namespace
 
 void Game::buildSaveList(Menu& menu, bool chooseNewest) {
-    auto header = std::make_unique<MenuColumnHeader>(font, ColumnHeaderHeight);
+    auto header = std::make_unique<MenuColumnHeader>(font, DialogLayout::ColumnHeaderHeight);
     header->setColumns(SaveColumns(),
                        {"Name", "Spieldatum", "Kontostand", "Angestellte", "Gespeichert am"});
     menu.add(std::move(header));
